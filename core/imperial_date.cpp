@@ -1,0 +1,217 @@
+#include "core/imperial_date.h"
+
+#include "core/date_value.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace chronavell {
+namespace {
+
+// Decimal text of the largest value here: a sign and nineteen digits.
+using DecimalBuffer = std::array<char, 24>;
+
+std::string_view DecimalText(std::int64_t value, DecimalBuffer& buffer)
+{
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+std::string Decimal(std::int64_t value)
+{
+    DecimalBuffer buffer{};
+    return std::string(DecimalText(value, buffer));
+}
+
+// The last three characters of the year's decimal text, or all of it when shorter; never
+// padded, so 2005 gives "005" and 45 gives "45".
+std::string_view YearOfMillennium(std::int64_t year, DecimalBuffer& buffer)
+{
+    const std::string_view text = DecimalText(year, buffer);
+    return text.size() > 3 ? text.substr(text.size() - 3) : text;
+}
+
+// The millennium is counted only for years written with four or more characters; below that
+// it is 0 whatever the year number says.
+std::int64_t Millennium(std::int64_t yearNumber, std::int64_t yearTested)
+{
+    DecimalBuffer buffer{};
+    if (DecimalText(yearTested, buffer).size() <= 3) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(std::trunc(static_cast<double>(yearNumber) / 1000.0 + 1.0));
+}
+
+[[noreturn]] void ThrowNotAnInteger(std::string_view text)
+{
+    std::string message;
+    message.reserve(text.size() + 32);
+    message += '\'';
+    message += text;
+    message += "' is not a valid integer value";
+    throw EConvertError(message);
+}
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Hexadecimal digits are a 32-bit pattern, so "$FFFFFFFF" reads -1.
+std::optional<std::int32_t> ParseHexDigits(std::string_view digits)
+{
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * 16 + static_cast<std::uint64_t>(digit);
+        if (value > std::numeric_limits<std::uint32_t>::max()) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::optional<std::int32_t> ParseDecimalDigits(std::string_view digits, bool negative)
+{
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    // One past the largest magnitude, so that the accumulator can never overflow.
+    constexpr std::int64_t cap = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > cap) {
+            return std::nullopt;
+        }
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::optional<std::int32_t> TryParseInteger(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view rest = text.substr(start);
+    if (rest.starts_with("0x") || rest.starts_with("0X")) {
+        return ParseHexDigits(rest.substr(2));
+    }
+    if (rest.starts_with('$') || rest.starts_with('x') || rest.starts_with('X')) {
+        return ParseHexDigits(rest.substr(1));
+    }
+    if (rest.starts_with('-') || rest.starts_with('+')) {
+        return ParseDecimalDigits(rest.substr(1), rest.front() == '-');
+    }
+    return ParseDecimalDigits(rest, false);
+}
+
+} // namespace
+
+std::int32_t ParseInteger(std::string_view text)
+{
+    const std::optional<std::int32_t> value = TryParseInteger(text);
+    if (!value) {
+        ThrowNotAnInteger(text);
+    }
+    return *value;
+}
+
+std::string ImperialDateText(double date)
+{
+    const CivilDate day = SplitDate(date);
+
+    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
+    // millennium: at most 1 + 11 + 3 + 3 + 20 characters.
+    std::array<char, 48> text{};
+    std::size_t length = 0;
+    const auto append = [&](std::string_view piece) {
+        piece.copy(text.data() + length, piece.size());
+        length += piece.size();
+    };
+
+    DecimalBuffer buffer{};
+    append("0");
+    const std::string_view segment = DecimalText(YearSegment(day.Month, day.Day), buffer);
+    if (segment.size() < 3) {
+        append(std::string_view("000", 3 - segment.size()));
+    }
+    append(segment);
+    append(YearOfMillennium(day.Year, buffer));
+    append(".M ");
+    append(DecimalText(Millennium(day.Year, day.Year), buffer));
+    return {text.data(), length};
+}
+
+std::string ImperialComponent(std::int32_t year, int part, double date)
+{
+    switch (part) {
+    case ImperialSegmentPart: {
+        const CivilDate day = SplitDate(date);
+        return Decimal(YearSegment(day.Month, day.Day));
+    }
+    case ImperialYearPart: {
+        DecimalBuffer buffer{};
+        return std::string(YearOfMillennium(year, buffer));
+    }
+    case ImperialMillenniumPart:
+        return Decimal(Millennium(year, SplitDate(date).Year));
+    default:
+        return {};
+    }
+}
+
+std::string CalendarComponent(std::string_view segment, std::string_view year,
+                              std::string_view millennium, int part)
+{
+    const std::int32_t s = ParseInteger(segment);
+    const std::int32_t y = ParseInteger(year);
+    const std::int32_t m = ParseInteger(millennium);
+
+    switch (part) {
+    case CalendarMonthPart: {
+        const double days = s / SegmentsPerDay;
+        const double months = days / DaysPerMonth + 1.0;
+        return Decimal(static_cast<std::int64_t>(std::trunc(months)));
+    }
+    case CalendarDayPart: {
+        const double days = s / SegmentsPerDay;
+        const double wholeMonths = std::trunc(days / DaysPerMonth);
+        const double dayOfMonth = days - wholeMonths * DaysPerMonthInDay;
+        return Decimal(static_cast<std::int64_t>(RoundHalfEven(dayOfMonth)));
+    }
+    case CalendarYearPart:
+        // Widened so that any pair of 32-bit texts gives its true year instead of wrapping.
+        return Decimal((std::int64_t{m} - 1) * 1000 + y);
+    default:
+        return {};
+    }
+}
+
+} // namespace chronavell

@@ -1,0 +1,84 @@
+// Exhaustive checks over every day the program can meet and every segment the conversion
+// page can produce, against computations that share nothing with the code under test: the
+// calendar is walked day by day, and the Imperial arithmetic is redone in extended precision
+// with the library's own rounding, as the format defines it.
+#include "core/date_value.h"
+#include "core/imperial_date.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace chronavell {
+namespace {
+
+int ExtendedSegment(int month, int day)
+{
+    const long double sum = (month - 1) * 30.41667L + day;
+    return static_cast<int>(std::nearbyintl(sum * 2.739726L));
+}
+
+std::string ExpectedText(int year, int month, int day)
+{
+    std::string segment = std::to_string(ExtendedSegment(month, day));
+    if (segment.size() < 3) {
+        segment.insert(0, 3 - segment.size(), '0');
+    }
+    std::string yearText = std::to_string(year);
+    if (yearText.size() > 3) {
+        yearText.erase(0, yearText.size() - 3);
+    }
+    const int millennium = year >= 1000 ? year / 1000 + 1 : 0;
+    return "0" + segment + yearText + ".M " + std::to_string(millennium);
+}
+
+TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
+{
+    const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::int64_t dayNumber = FirstDayNumber;
+    int failures = 0;
+    for (int year = 1; year <= 9999; ++year) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        for (int month = 1; month <= 12; ++month) {
+            const int length = month == 2 && leap ? 29 : lengths[month - 1];
+            for (int day = 1; day <= length; ++day, ++dayNumber) {
+                // Noon keeps the value away from any rounding question; before day 0 the
+                // fraction still counts forward from the start of the day.
+                const double noon = dayNumber < 0 ? -0.5 : 0.5;
+                const double date = static_cast<double>(dayNumber) + noon;
+                const CivilDate split = SplitDate(date);
+                const std::string text = ImperialDateText(date);
+                if (split != CivilDate{year, month, day} ||
+                    text != ExpectedText(year, month, day)) {
+                    ADD_FAILURE() << year << "-" << month << "-" << day << ": split " << split.Year
+                                  << "-" << split.Month << "-" << split.Day << ", text " << text;
+                    ASSERT_LT(++failures, 20);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(dayNumber, LastDayNumber + 1);
+}
+
+TEST(CalendarSweep, EverySegmentFromMinus1000To20000)
+{
+    int failures = 0;
+    for (int s = -1000; s <= 20000; ++s) {
+        const long double days = s / 2.739726L;
+        const auto month = static_cast<long long>(std::truncl(days / 30.41667L + 1.0L));
+        const long double wholeMonths = std::truncl(days / 30.41667L);
+        const auto day = static_cast<long long>(std::nearbyintl(days - wholeMonths * 30.4166L));
+        const std::string segment = std::to_string(s);
+        const std::string gotMonth = CalendarComponent(segment, "0", "1", CalendarMonthPart);
+        const std::string gotDay = CalendarComponent(segment, "0", "1", CalendarDayPart);
+        if (gotMonth != std::to_string(month) || gotDay != std::to_string(day)) {
+            ADD_FAILURE() << "segment " << s << ": month " << gotMonth << " day " << gotDay
+                          << ", expected " << month << " " << day;
+            ASSERT_LT(++failures, 20);
+        }
+    }
+}
+
+} // namespace
+} // namespace chronavell

@@ -1,0 +1,302 @@
+#include "core/sayings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace chronavell {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SayingsFile : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() /
+                  ("chronavell-sayings-" + std::to_string(::getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path Write(const std::string& bytes)
+    {
+        const fs::path file = folder_ / "Sayings.txt";
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file;
+    }
+
+    static std::vector<std::string> Loaded(const SayingsTable& table)
+    {
+        return {table.Items.begin(), table.Items.begin() + (table.LastIndex + 1)};
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(SayingsFile, LineRules)
+{
+    using Lines = std::vector<std::string>;
+    struct Case
+    {
+        const char* Name;
+        std::string Bytes;
+        Lines Expected;
+    };
+    const std::string ctrlZ(1, '\x1A');
+    const std::vector<Case> cases = {
+        {"empty file", "", {}},
+        {"Ctrl-Z first", ctrlZ + "hidden\r\n", {}},
+        {"only CR LF", "\r\n", {""}},
+        {"only CR", "\r", {""}},
+        {"last line without line end", "one\r\ntwo\r\nthree", {"one", "two", "three"}},
+        {"final line end opens nothing", "one\r\ntwo\r\n", {"one", "two"}},
+        {"CR alone ends a line", "one\rtwo\rthree\r", {"one", "two", "three"}},
+        {"LF alone stays in the saying", "one\ntwo\nthree\n", {"one\ntwo\nthree\n"}},
+        {"LF CR is a kept LF then a line end", "a\n\rb", {"a\n", "b"}},
+        {"CR CR gives an empty saying", "a\r\rb", {"a", "", "b"}},
+        {"empty line in between", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"Ctrl-Z in the second line",
+         "first\r\nsec" + ctrlZ + "ond\r\nthird\r\n",
+         {"first", "sec"}},
+        {"Ctrl-Z right after a line end", "first\r\n" + ctrlZ + "\r\n", {"first"}},
+        {"Ctrl-Z between CR and LF", "first\r" + ctrlZ + "\nmore", {"first"}},
+        {"blanks belong to the saying", "  spaced  \r\n\tTab\t\r\n", {"  spaced  ", "\tTab\t"}},
+        {"bytes kept as they are",
+         std::string("\xE9t\xE9\0x\xFF\r\n", 7),
+         {std::string("\xE9t\xE9\0x\xFF", 6)}},
+        {"NUL bytes do not end a line", std::string("a\0b\r\nc", 6), {std::string("a\0b", 3), "c"}},
+    };
+    for (const Case& c : cases) {
+        SayingsTable table;
+        LoadSayings(table, Write(c.Bytes));
+        EXPECT_EQ(Loaded(table), c.Expected) << c.Name;
+    }
+}
+
+TEST_F(SayingsFile, LongLinesAreReadWhole)
+{
+    // Longer than the reader's buffer, with the CR LF split across a buffer boundary.
+    const std::string longLine(64 * 1024 - 1, 'x');
+    SayingsTable table;
+    LoadSayings(table, Write(longLine + "\r\n" + longLine + "y\r\nz"));
+    EXPECT_EQ(Loaded(table), (std::vector<std::string>{longLine, longLine + "y", "z"}));
+}
+
+TEST_F(SayingsFile, KeepsTheFirst101Lines)
+{
+    std::string bytes;
+    for (int i = 0; i < 250; ++i) {
+        bytes += "saying " + std::to_string(i) + "\r\n";
+    }
+    SayingsTable table;
+    LoadSayings(table, Write(bytes));
+    EXPECT_EQ(table.LastIndex, 100);
+    EXPECT_EQ(table.Items.front(), "saying 0");
+    EXPECT_EQ(table.Items.back(), "saying 100");
+}
+
+TEST_F(SayingsFile, ExactlyFilledTable)
+{
+    std::string bytes;
+    for (int i = 0; i < 101; ++i) {
+        bytes += std::to_string(i) + "\r";
+    }
+    SayingsTable table;
+    LoadSayings(table, Write(bytes));
+    EXPECT_EQ(table.LastIndex, 100);
+    EXPECT_EQ(table.Items[100], "100");
+}
+
+TEST_F(SayingsFile, NoFileLeavesNoSaying)
+{
+    SayingsTable table;
+    table.LastIndex = 3;
+    LoadSayings(table, folder_ / "Sayings.txt");
+    EXPECT_EQ(table.LastIndex, -1);
+
+    fs::create_directory(folder_ / "Sayings.txt");
+    table.LastIndex = 3;
+    LoadSayings(table, folder_ / "Sayings.txt");
+    EXPECT_EQ(table.LastIndex, -1);
+    EXPECT_EQ(PickSaying(table, 0), MissingSayingsText);
+}
+
+TEST_F(SayingsFile, ReloadClearsSlotsOfTheEarlierLoad)
+{
+    SayingsTable table;
+    LoadSayings(table, Write("a\r\nb\r\nc\r\n"));
+    LoadSayings(table, Write("z\r\n"));
+    EXPECT_EQ(table.LastIndex, 0);
+    EXPECT_EQ(table.Items[1], "");
+}
+
+// What an unreadable file does to the loader, as a status: 0 when the load failed with
+// "File access denied" and left the table as it was.
+int LoadUnreadable(const fs::path& file)
+{
+    SayingsTable table;
+    table.Items[0] = "kept";
+    try {
+        LoadSayings(table, file);
+        return 1;
+    } catch (const EInOutError& error) {
+        if (error.ErrorCode != 5 || std::string(error.what()) != "File access denied") {
+            return 2;
+        }
+    }
+    return table.LastIndex == -1 && table.Items[0] == "kept" ? 0 : 3;
+}
+
+TEST_F(SayingsFile, UnreadableFileIsAccessDenied)
+{
+    const fs::path file = Write("a\r\nb\r\n");
+    fs::permissions(file, fs::perms::none);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(LoadUnreadable(file), 0);
+        return;
+    }
+    // Root reads whatever the permissions say, so the load runs in a child that has given
+    // up root for the unprivileged "nobody".
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t nobody = 65534;
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+            ::_exit(4);
+        }
+        ::_exit(LoadUnreadable(file));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1 no error, 2 wrong error, 3 table changed, 4 no setuid";
+}
+
+// A failure of the operating system that even root meets: no descriptor left to open with.
+TEST_F(SayingsFile, NoFreeDescriptorIsTooManyOpenFiles)
+{
+    const fs::path file = Write("a\r\n");
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    int code = 0;
+    std::string message;
+    SayingsTable table;
+    try {
+        LoadSayings(table, file);
+    } catch (const EInOutError& error) {
+        code = error.ErrorCode;
+        message = error.what();
+    }
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    EXPECT_EQ(code, 4);
+    EXPECT_EQ(message, "Too many open files");
+    EXPECT_EQ(table.LastIndex, -1);
+}
+
+TEST(InOutError, MessagesByCode)
+{
+    struct Case
+    {
+        int Code;
+        const char* Message;
+    };
+    for (const Case& c :
+         {Case{2, "File not found"}, Case{3, "Invalid filename"}, Case{4, "Too many open files"},
+          Case{5, "File access denied"}, Case{100, "Read beyond end of file"},
+          Case{101, "Disk full"}, Case{106, "Invalid numeric input"}, Case{32, "I/O error 32"},
+          Case{0, "I/O error 0"}}) {
+        const EInOutError error(c.Code);
+        EXPECT_EQ(error.ErrorCode, c.Code);
+        EXPECT_STREQ(error.what(), c.Message);
+    }
+}
+
+TEST(InOutError, FromErrno)
+{
+    struct Case
+    {
+        int Errno;
+        int Code;
+        const char* Message;
+    };
+    for (const Case& c :
+         {Case{EACCES, 5, "File access denied"}, Case{EPERM, 5, "File access denied"},
+          Case{ENOENT, 2, "File not found"}, Case{ENAMETOOLONG, 3, "Invalid filename"},
+          Case{EMFILE, 4, "Too many open files"}, Case{ENFILE, 4, "Too many open files"},
+          Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "I/O error 5"},
+          Case{EISDIR, EISDIR, "I/O error 21"}}) {
+        const EInOutError error = EInOutError::FromErrno(c.Errno);
+        EXPECT_EQ(error.ErrorCode, c.Code) << c.Errno;
+        EXPECT_STREQ(error.what(), c.Message) << c.Errno;
+    }
+}
+
+TEST(PickSaying, WorkedExampleAndEdges)
+{
+    SayingsTable table;
+    table.LastIndex = 9;
+    for (int i = 0; i <= 9; ++i) {
+        table.Items.at(static_cast<std::size_t>(i)) = "saying " + std::to_string(i);
+    }
+    // 12:00:00.000 UTC draws the fourth of ten sayings.
+    EXPECT_EQ(PickSaying(table, 43'200'000), "\"saying 3\"");
+    // Midnight always draws the first: the generator's first step gives 1.
+    EXPECT_EQ(PickSaying(table, 0), "\"saying 0\"");
+    // The same reading of the clock gives the same saying.
+    EXPECT_EQ(PickSaying(table, 12'345'678), PickSaying(table, 12'345'678));
+}
+
+TEST(PickSaying, EveryIndexIsReachableAndNoneBeyond)
+{
+    SayingsTable table;
+    table.LastIndex = 100;
+    for (std::size_t i = 0; i < table.Items.size(); ++i) {
+        table.Items.at(i) = std::to_string(i);
+    }
+    std::vector<int> hits(101, 0);
+    for (std::uint32_t ms = 0; ms < 86'400'000; ms += 997) {
+        const std::string text = PickSaying(table, ms);
+        hits.at(static_cast<std::size_t>(std::stoi(text.substr(1)))) += 1;
+    }
+    for (int count : hits) {
+        EXPECT_GT(count, 0);
+    }
+    // A table that claims more than its slots is read no further than its last slot.
+    table.LastIndex = 1'000'000;
+    for (std::uint32_t ms = 0; ms < 86'400'000; ms += 86'399) {
+        EXPECT_NO_THROW((void)PickSaying(table, ms));
+    }
+}
+
+TEST(PickSaying, QuotesKeepBlanksAndEmptySayings)
+{
+    SayingsTable table;
+    table.LastIndex = 0;
+    table.Items[0] = "  Faith  ";
+    EXPECT_EQ(PickSaying(table, 5), "\"  Faith  \"");
+    table.Items[0] = "";
+    EXPECT_EQ(PickSaying(table, 5), "\"\"");
+    table.LastIndex = -1;
+    EXPECT_EQ(PickSaying(table, 5), MissingSayingsText);
+}
+
+} // namespace
+} // namespace chronavell

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing and configures the one build folder, once.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
