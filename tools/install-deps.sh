@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
-    libjpeg-dev
+    qt6-base-dev libturbojpeg0-dev
+    fonts-liberation2 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 

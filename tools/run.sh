@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/configure.sh
-cmake --build build --target chronavell_core
-echo "Chronavell: the calendar core is built; the program's window comes with the next step."
+cmake --build build --target chronavell
+exec build/app/chronavell

@@ -1,0 +1,35 @@
+#include "app/error_guard.h"
+
+#include "app/text_decoding.h"
+
+#include <stdexcept>
+
+namespace chronavell {
+
+QString ErrorGuard::withFullStop(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > u'.') {
+        return message + u'.';
+    }
+    return message;
+}
+
+void ErrorGuard::reportCurrent() noexcept
+{
+    try {
+        QString message;
+        try {
+            throw;
+        } catch (const std::exception& error) {
+            // Messages are 8-bit text and may quote what the user typed or a file held.
+            message = DecodeText(error.what());
+        } catch (...) {
+            message = QStringLiteral("Unknown error");
+        }
+        reporter_.report(withFullStop(message));
+    } catch (...) {
+        // Nothing is left to tell the user with; the event loop must still not see it.
+    }
+}
+
+} // namespace chronavell

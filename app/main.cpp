@@ -1,0 +1,29 @@
+#include "app/application_title.h"
+#include "app/executable_location.h"
+#include "app/message_box_reporter.h"
+#include "app/regional_settings.h"
+#include "app/system_clock.h"
+#include "app/tform1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    using namespace chronavell;
+
+    const QApplication application(argc, argv);
+    // The name only: a display name would be appended to every window title.
+    QApplication::setApplicationName(ApplicationTitle);
+
+    SystemClock clock;
+    SystemRegionalSettings regional;
+    SystemExecutableLocation executable;
+    MessageBoxReporter reporter;
+    const Platform platform{clock, regional, executable, reporter};
+
+    TForm1 Form1(platform);
+    reporter.setParentWindow(&Form1);
+    Form1.show();
+    QApplication::exec();
+    return 0;
+}

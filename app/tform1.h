@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/caption_time_format.h"
+#include "app/error_guard.h"
+#include "app/platform.h"
+#include "core/sayings.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QTimer;
+
+namespace chronavell {
+
+class CurrentDatePage;
+class TabbedNotebook;
+
+// The main window: five tabbed pages, the caption clock and the start sequence. Its
+// handlers are public so that tests can drive them as the toolkit would.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(const Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+    TForm1(TForm1&&) = delete;
+    TForm1& operator=(TForm1&&) = delete;
+
+    // The start sequence, run once when the window is first shown.
+    void FormShow();
+    void DateTimePickerChange();
+    void Timer1Timer();
+    void Button1Click();
+
+    // The sayings file beside the executable, and a saying for the present UTC millisecond.
+    void LoadSayings();
+    std::string PickSaying() const;
+
+    // "[", the picked day's Imperial date, "] : " and the present local time.
+    QString CaptionText() const;
+
+    CurrentDatePage* currentDatePage() const { return currentDate_; }
+    const SayingsTable& sayings() const { return sayings_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // A handler as the toolkit calls it: inside the default error handler.
+    template <typename Handler> auto guarded(Handler handler)
+    {
+        return [this, handler] { guard_.run([this, handler] { (this->*handler)(); }); };
+    }
+    void readRegionalSettings();
+    double pickedDay() const;
+
+    Platform platform_;
+    ErrorGuard guard_;
+    SayingsTable sayings_;
+    CaptionTimeFormat timeFormat_;
+    bool started_ = false;
+
+    TabbedNotebook* TabbedNotebook1;
+    CurrentDatePage* currentDate_;
+    QTimer* Timer1;
+    QTimer* Timer2;
+    QTimer* Timer3;
+};
+
+} // namespace chronavell

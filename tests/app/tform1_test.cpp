@@ -1,0 +1,283 @@
+#include "app/current_date_page.h"
+#include "app/tform1.h"
+#include "fake_platform.h"
+#include "support/qt_printers.h"
+#include "support/unprivileged.h"
+#include "widgets/tabbed_notebook.h"
+#include "widgets/text_label.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace chronavell {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() /
+                  ("chronavell-app-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fake_.Executable.Directory = folder_;
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        fs::remove_all(folder_);
+    }
+
+    void WriteSayings(const std::string& bytes)
+    {
+        std::ofstream out(folder_ / "Sayings.txt", std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // Creates the window and runs its start sequence, as the first showing does.
+    TForm1& Start()
+    {
+        form_ = std::make_unique<TForm1>(fake_.platform());
+        form_->show();
+        return *form_;
+    }
+
+    template <typename T> T* Find(const char* name) const
+    {
+        T* child = form_->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    QString Label(const char* name) const { return Find<TextLabel>(name)->text(); }
+
+    test_support::FakePlatform fake_;
+    fs::path folder_;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(MainWindow, StartSequenceFillsThePage)
+{
+    WriteSayings("Duty first.\r\n");
+    TForm1& form = Start();
+
+    EXPECT_EQ(Label("Label1"), "0347005.M 3");
+    EXPECT_EQ(Label("Label2"), "\"Duty first.\"");
+    EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->date(), QDate(2005, 5, 5));
+    EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
+    // The first caption still shows the picker's stored day; the first tick brings today's.
+    EXPECT_EQ(form.windowTitle(), "[0721000.M 3] : 19:07:05");
+    fake_.TheClock.Now = fake_.TheClock.Now.addSecs(1);
+    form.Timer1Timer();
+    EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:06");
+}
+
+TEST_F(MainWindow, StartSequenceRunsOnlyOnTheFirstShowing)
+{
+    WriteSayings("One\r\n");
+    TForm1& form = Start();
+    fake_.TheClock.Now = QDateTime(QDate(2010, 1, 1), QTime(8, 0));
+    form.hide();
+    form.show();
+    EXPECT_EQ(Label("Label1"), "0347005.M 3");
+}
+
+TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
+{
+    struct Case
+    {
+        QLocale Locale;
+        QTime Time;
+        QString Expected;
+    };
+    for (const Case& c :
+         {Case{QLocale(QLocale::German, QLocale::Germany), QTime(7, 7, 5), "07:07:05"},
+          Case{QLocale(QLocale::English, QLocale::UnitedStates), QTime(19, 7, 5), "7:07:05 PM"},
+          Case{QLocale(QLocale::English, QLocale::UnitedStates), QTime(0, 30, 0), "12:30:00 AM"}}) {
+        fake_.Regional.Locale = c.Locale;
+        fake_.TheClock.Now = QDateTime(QDate(2005, 5, 5), c.Time);
+        TForm1& form = Start();
+        form.Timer1Timer();
+        EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : " + c.Expected) << c.Locale.name();
+    }
+}
+
+TEST_F(MainWindow, RegionIsReadAgainWhenTheDesktopChangesIt)
+{
+    TForm1& form = Start();
+    fake_.Regional.Locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(&form, &change);
+    form.Timer1Timer();
+    EXPECT_TRUE(form.windowTitle().endsWith(" PM")) << form.windowTitle().toStdString();
+    EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->displayFormat(), "M/d/yyyy");
+}
+
+TEST_F(MainWindow, PickingADayChangesLabelAndCaptionOnly)
+{
+    WriteSayings("Only one\r\n");
+    TForm1& form = Start();
+    const QString saying = Label("Label2");
+    auto* picker = Find<QDateEdit>("DateTimePicker");
+    picker->setFocus();
+    // The user steps the day section up with the keyboard: 5 May becomes 6 May.
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    EXPECT_EQ(picker->date(), QDate(2005, 5, 6));
+    EXPECT_EQ(Label("Label1"), "0350005.M 3");
+    EXPECT_EQ(form.windowTitle(), "[0350005.M 3] : 19:07:05");
+    EXPECT_EQ(Label("Label2"), saying);
+}
+
+TEST_F(MainWindow, DatePickerRange)
+{
+    Start();
+    auto* picker = Find<QDateEdit>("DateTimePicker");
+    EXPECT_EQ(picker->maximumDate(), QDate(9999, 12, 31));
+    EXPECT_EQ(picker->minimumDate(), QDate(100, 1, 1));
+    picker->setDate(QDate(9999, 12, 31));
+    EXPECT_EQ(Label("Label1"), "01002999.M 10");
+    picker->setDate(QDate(10000, 1, 1));
+    EXPECT_EQ(picker->date(), QDate(9999, 12, 31));
+}
+
+TEST_F(MainWindow, ClickOnTheSayingPicksAgain)
+{
+    WriteSayings(
+        "zero\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight\r\nnine\r\n");
+    Start();
+    EXPECT_EQ(Label("Label2"), "\"three\"");
+    fake_.TheClock.UtcMillisecond = 0;
+    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::LeftButton);
+    EXPECT_EQ(Label("Label2"), "\"zero\"");
+    // Another button than the left one is no click.
+    fake_.TheClock.UtcMillisecond = 43'200'000;
+    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::RightButton);
+    EXPECT_EQ(Label("Label2"), "\"zero\"");
+}
+
+TEST_F(MainWindow, MissingSayingsFile)
+{
+    Start();
+    EXPECT_EQ(Label("Label2"),
+              "Your Imperial Sayings File is missing from the application Directory!");
+    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::LeftButton);
+    EXPECT_EQ(Label("Label2"),
+              "Your Imperial Sayings File is missing from the application Directory!");
+    EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
+}
+
+TEST_F(MainWindow, UnreadableSayingsFileStopsTheStartSequence)
+{
+    WriteSayings("never shown\r\n");
+    fs::permissions(folder_ / "Sayings.txt", fs::perms::none);
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
+    const int status = test_support::RunUnprivileged([this] {
+        TForm1& form = Start();
+        const bool reported = fake_.Reporter.Messages == QStringList{"File access denied."};
+        const bool stopped = form.windowTitle() == "--------------" &&
+                             Label("Label1") == "Label1" && Label("Label2") == "Label2";
+        return (reported ? 0 : 1) | (stopped ? 0 : 2);
+    });
+    EXPECT_EQ(status, 0) << "1 wrong report, 2 the sequence went on";
+}
+
+TEST_F(MainWindow, SayingsAreShownAsPlainText)
+{
+    struct Case
+    {
+        std::string Bytes;
+        QString Shown;
+    };
+    for (const Case& c :
+         {Case{"<b>bold</b> <img src=x>", "\"<b>bold</b> <img src=x>\""},
+          Case{"Caf\xC3\xA9 \xE2\x80\x94 valid UTF-8", "\"Café — valid UTF-8\""},
+          Case{"Caf\xE9 \x80 1252", "\"Café € 1252\""}, Case{"A && B", "\"A && B\""}}) {
+        WriteSayings(c.Bytes + "\r\n");
+        Start();
+        EXPECT_EQ(Label("Label2"), c.Shown);
+    }
+}
+
+TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
+{
+    TForm1& form = Start();
+    auto* timer = Find<QTimer>("Timer1");
+    fake_.TheClock.Broken = true;
+    timer->setInterval(5);
+    QTest::qWait(60);
+    EXPECT_GE(fake_.Reporter.Messages.size(), 2);
+    EXPECT_EQ(fake_.Reporter.Messages.value(0), "The clock stopped.");
+    EXPECT_TRUE(timer->isActive());
+    fake_.TheClock.Broken = false;
+    QTest::qWait(20);
+    EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:05");
+}
+
+TEST_F(MainWindow, WindowAndNotebookGeometry)
+{
+    TForm1& form = Start();
+    EXPECT_EQ(form.size(), QSize(445, 172));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    auto* notebook = Find<TabbedNotebook>("TabbedNotebook1");
+    ASSERT_EQ(notebook->count(), 5);
+    const QStringList captions = {"Current Date", "General Date Conversion", "Vantor Timeline",
+                                  "Links", "About..."};
+    for (int i = 0; i < notebook->count(); ++i) {
+        EXPECT_EQ(notebook->tabBar()->tabText(i), captions[i]);
+        EXPECT_EQ(notebook->page(i)->geometry(), QRect(0, 0, 437, 144));
+        EXPECT_EQ(notebook->page(i)->mapTo(&form, QPoint(0, 0)), QPoint(4, 24));
+        // Every caption is shown whole: no tab is cut or scrolled away.
+        EXPECT_LE(notebook->tabBar()->tabRect(i).right(), notebook->tabBar()->width());
+    }
+    EXPECT_EQ(notebook->currentIndex(), 0);
+
+    struct Placement
+    {
+        const char* Name;
+        QRect Geometry;
+    };
+    for (const Placement& p :
+         {Placement{"Shape25", {0, 0, 437, 144}}, Placement{"Image2", {160, 16, 281, 129}},
+          Placement{"Label2", {192, 96, 225, 41}}, Placement{"Label1", {160, 12, 281, 29}},
+          Placement{"Image3", {-32, -21, 201, 177}}, Placement{"Label56", {103, 124, 43, 26}},
+          Placement{"DateTimePicker", {3, 2, 97, 21}}, Placement{"Button1", {8, 56, 89, 25}}}) {
+        EXPECT_EQ(Find<QWidget>(p.Name)->geometry(), p.Geometry) << p.Name;
+    }
+    EXPECT_FALSE(Find<QPushButton>("Button1")->isVisible());
+}
+
+// Writes a picture of every page into the build folder, for a look without a display.
+TEST_F(MainWindow, GrabEveryPage)
+{
+    WriteSayings("The Ledger counts what the sword forgets.\r\n");
+    TForm1& form = Start();
+    auto* notebook = Find<TabbedNotebook>("TabbedNotebook1");
+    const QString folder = QDir::currentPath() + QStringLiteral("/screens");
+    QDir().mkpath(folder);
+    for (int i = 0; i < notebook->count(); ++i) {
+        notebook->setCurrentIndex(i);
+        const QImage picture = form.grab().toImage();
+        EXPECT_EQ(picture.size(), QSize(445, 172) * form.devicePixelRatio());
+        EXPECT_TRUE(picture.save(folder + QStringLiteral("/page-%1.png").arg(i + 1)));
+    }
+}
+
+} // namespace
+} // namespace chronavell

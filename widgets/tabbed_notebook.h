@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace chronavell {
+
+// Pages behind a single row of tabs along the top. Every page gets the same fixed area,
+// framed by a raised border: the notebook keeps its pages' geometry exact instead of
+// letting the style decide it.
+class TabbedNotebook : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TabbedNotebook(QWidget* parent = nullptr);
+
+    // The page's area within the notebook; pages added later are placed there.
+    void setPageArea(const QRect& area);
+    QRect pageArea() const { return pageArea_; }
+
+    // The notebook takes the page over; its object name stays the caller's.
+    void addPage(QWidget* page, const QString& caption);
+    int count() const;
+    QWidget* page(int index) const;
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+    QTabBar* tabBar() const { return tabs_; }
+
+signals:
+    void currentChanged(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutChildren();
+
+    QTabBar* tabs_;
+    QStackedWidget* pages_;
+    QRect pageArea_;
+};
+
+} // namespace chronavell
