@@ -1,0 +1,191 @@
+#include "GlyphPainter.h"
+
+#include "Palette.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// Pixel colours of the patterns below.
+QRgb patternColour(char key)
+{
+    switch (key) {
+    case '.':
+        return Palette::glyphKey;
+    case 'k':
+        return qRgb(28, 20, 12); // outline
+    case 'y':
+        return qRgb(255, 208, 0); // gold
+    case 'o':
+        return qRgb(176, 116, 0); // shaded gold
+    case 'w':
+        return qRgb(244, 240, 222); // bone
+    case 'g':
+        return qRgb(168, 158, 136); // bone in shadow
+    case 'r':
+        return Palette::pureRed;
+    case 'Y':
+        return qRgb(255, 255, 0); // bright yellow
+    case 'W':
+        return qRgb(255, 255, 255);
+    case 'd':
+        return qRgb(150, 96, 0); // disc rim shadow
+    default:
+        throw std::logic_error("glyph pattern: unknown colour key");
+    }
+}
+
+// A skull facing right, its single raised wing trailing back: the mirror
+// image then reads as the opposite direction.
+constexpr std::array<const char*, GlyphPainter::cell> kWingedSkull{
+    "................", "................", "kk..............", "kyk.............",
+    "kyykk...........", "kyyyykk...kkkkk.", ".kyyyyyykkwwwwwk", ".kyoyoyoykwwwwgk",
+    "..kyoyoyokkkwkkk", "..kyoyoyokrkwkrk", "...kyoyoykwwkwwk", "...kykyky.kwwwk.",
+    "....k.k.k.kwkwk.", "...........kkk..", "................", "................",
+};
+
+constexpr std::array<const char*, GlyphPainter::cell> kQuestion{
+    ".....kkkkkk.....", "...kkYYYYYYkk...", "..kYYWWWWWWYYk..", ".kYWWWrrrrWWWdk.",
+    ".kYWWrrWWrrWWdk.", "kYWWWWWWWrrWWWdk", "kYWWWWWWWrrWWWdk", "kYWWWWWWrrWWWWdk",
+    "kYWWWWWrrWWWWWdk", "kYWWWWWrrWWWWWdk", "kYWWWWWWWWWWWWdk", ".kYWWWWrrWWWWdk.",
+    ".kYWWWWrrWWWWdk.", "..kdWWWWWWWWddk.", "...kkddddddkk...", ".....kkkkkk.....",
+};
+
+constexpr int kWedgeMiddleRow = 7;
+constexpr int kWedgeLength = 15; // columns 0..14, leaving room for the etch
+
+bool isKey(const QImage& img, int x, int y)
+{
+    return img.pixel(x, y) == Palette::glyphKey;
+}
+
+int luminance(QRgb c)
+{
+    return (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c)) / 1000;
+}
+
+} // namespace
+
+QImage GlyphPainter::blankCell()
+{
+    QImage img(cell, cell, QImage::Format_RGB32);
+    img.fill(Palette::glyphKey);
+    return img;
+}
+
+QImage GlyphPainter::fromPattern(const Pattern& rows)
+{
+    QImage img = blankCell();
+    for (int y = 0; y < cell; ++y) {
+        if (std::strlen(rows[y]) != cell) {
+            throw std::logic_error("glyph pattern: row of the wrong length");
+        }
+        for (int x = 0; x < cell; ++x) {
+            img.setPixel(x, y, patternColour(rows[y][x]));
+        }
+    }
+    return img;
+}
+
+QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
+{
+    // The classic disabled look: the shape's lines sunk into the surface,
+    // grey where they are cut and white where light catches the lower edge.
+    QImage ink = blankCell();
+    QImage out = blankCell();
+    auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < cell && y < cell && !isKey(enabled, x, y);
+    };
+    std::array<std::array<bool, cell>, cell> isInk{};
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            if (!inside(x, y)) {
+                continue;
+            }
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            const bool detail =
+                etch == Etch::OutlineAndDarkDetail && luminance(enabled.pixel(x, y)) < 90;
+            isInk[y][x] = edge || detail;
+        }
+    }
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            if (isInk[y][x] && x + 1 < cell && y + 1 < cell && !isInk[y + 1][x + 1]) {
+                out.setPixel(x + 1, y + 1, Palette::etchLight);
+            }
+        }
+    }
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            if (isInk[y][x]) {
+                out.setPixel(x, y, Palette::etchShadow);
+            }
+        }
+    }
+    return out;
+}
+
+QImage GlyphPainter::strip(const QImage& enabled, Etch etch)
+{
+    QImage result(stripSize, QImage::Format_RGB888);
+    const QImage disabled = etched(enabled, etch);
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            result.setPixel(x, y, enabled.pixel(x, y));
+            result.setPixel(cell + x, y, disabled.pixel(x, y));
+        }
+    }
+    return result;
+}
+
+QImage GlyphPainter::mirrored(const QImage& original)
+{
+    QImage result(stripSize, QImage::Format_RGB888);
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            result.setPixel(x, y, original.pixel(cell - 1 - x, y));
+            result.setPixel(cell + x, y, original.pixel(2 * cell - 1 - x, y));
+        }
+    }
+    return result;
+}
+
+QImage GlyphPainter::toImperial()
+{
+    return strip(fromPattern(kWingedSkull), Etch::OutlineAndDarkDetail);
+}
+
+QImage GlyphPainter::fromImperial()
+{
+    return mirrored(toImperial());
+}
+
+QImage GlyphPainter::help()
+{
+    return strip(fromPattern(kQuestion), Etch::OutlineAndDarkDetail);
+}
+
+QImage GlyphPainter::past()
+{
+    QImage img = blankCell();
+    for (int x = 0; x < kWedgeLength; ++x) {
+        const int half = x / 2; // a 1-in-2 slope keeps the edges stair-free
+        for (int y = kWedgeMiddleRow - half; y <= kWedgeMiddleRow + half; ++y) {
+            const QRgb c = y < kWedgeMiddleRow   ? Palette::pureBlue
+                           : y > kWedgeMiddleRow ? Palette::navy
+                                                 : Palette::pureRed;
+            img.setPixel(x, y, c);
+        }
+    }
+    return strip(img, Etch::OutlineOnly);
+}
+
+QImage GlyphPainter::future()
+{
+    return mirrored(past());
+}

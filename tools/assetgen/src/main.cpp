@@ -1,0 +1,31 @@
+// Draws every picture Chronavell shows and writes them into the folder
+// given as the only argument. Run through tools/make-assets.sh.
+
+#include "AssetSet.h"
+#include "AssetWriter.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    // Text is drawn with the platform's fonts, which need a GUI application
+    // object even though no window is ever shown.
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 2) {
+        err << "usage: chronavell-assetgen OUTPUT-FOLDER\n";
+        return 2;
+    }
+    try {
+        const AssetWriter writer(args.at(1));
+        AssetSet::writeAll(AssetSet::renderAll(), writer);
+    } catch (const std::exception& e) {
+        err << "chronavell-assetgen: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

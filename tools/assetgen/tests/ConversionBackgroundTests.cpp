@@ -1,0 +1,113 @@
+#include "ConversionBackgroundPainter.h"
+#include "ConversionLayout.h"
+#include "TestSupport.h"
+
+#include <QTest>
+
+// The background carries the page's captions; they must be where the
+// controls expect them and must not run under a control.
+class ConversionBackgroundTests : public QObject
+{
+    Q_OBJECT
+
+    QImage page_;
+
+    static bool isCaptionYellow(QRgb c)
+    {
+        return qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) < 40;
+    }
+    static bool isCaptionWhite(QRgb c)
+    {
+        return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
+    }
+    static bool isCaptionGrey(QRgb c)
+    {
+        return qAbs(qRed(c) - 0xa8) < 6 && qAbs(qGreen(c) - 0xac) < 6 && qAbs(qBlue(c) - 0xb2) < 6;
+    }
+
+    static QList<QRect> controls()
+    {
+        using L = ConversionLayout;
+        return {L::classList,    L::helpButton,        L::monthField,         L::dayField,
+                L::yearField,    L::toImperialButton,  L::fromImperialButton, L::checkDigit,
+                L::segmentField, L::imperialYearField, L::millenniumField};
+    }
+
+private slots:
+    void initTestCase() { page_ = ConversionBackgroundPainter::render(); }
+
+    void isAFullPageWithoutAlpha()
+    {
+        QCOMPARE(page_.size(), QSize(437, 144));
+        QCOMPARE(page_.format(), QImage::Format_RGB888);
+    }
+
+    void titleSitsAboveTheClassList()
+    {
+        QVERIFY(TestSupport::countPixels(page_, QRect(0, 0, 114, 14), isCaptionGrey) > 40);
+        QCOMPARE(TestSupport::countPixels(page_, QRect(0, 14, 150, 30), isCaptionGrey), 0);
+    }
+
+    void fieldCaptionsStandAboveTheirFields_data()
+    {
+        QTest::addColumn<QRect>("field");
+        QTest::newRow("month") << ConversionLayout::monthField;
+        QTest::newRow("day") << ConversionLayout::dayField;
+        QTest::newRow("year") << ConversionLayout::yearField;
+    }
+
+    void fieldCaptionsStandAboveTheirFields()
+    {
+        QFETCH(QRect, field);
+        const QRect band(field.left(), 74, 30, 12);
+        QVERIFY(TestSupport::countPixels(page_, band, isCaptionWhite) > 10);
+        // Starts at the field's left edge, not before it.
+        QCOMPARE(
+            TestSupport::countPixels(page_, QRect(field.left() - 4, 74, 4, 12), isCaptionWhite), 0);
+    }
+
+    void imperialCaptionsStandBelowTheirFields_data()
+    {
+        QTest::addColumn<QRect>("field");
+        QTest::newRow("check date") << ConversionLayout::checkDigit;
+        QTest::newRow("segment") << ConversionLayout::segmentField;
+        QTest::newRow("year") << ConversionLayout::imperialYearField;
+        QTest::newRow("millennium") << ConversionLayout::millenniumField;
+    }
+
+    void imperialCaptionsStandBelowTheirFields()
+    {
+        QFETCH(QRect, field);
+        const QRect below(field.center().x() - 12, 119, 25, 21);
+        QVERIFY(TestSupport::countPixels(page_, below, isCaptionYellow) > 10);
+    }
+
+    void millenniumMarkSitsBetweenItsFields()
+    {
+        QVERIFY(TestSupport::countPixels(page_, QRect(349, 93, 15, 13), isCaptionWhite) > 15);
+    }
+
+    void noCaptionRunsUnderAControl()
+    {
+        for (const QRect& control : controls()) {
+            QCOMPARE(TestSupport::countPixels(page_, control, isCaptionYellow), 0);
+            QCOMPARE(TestSupport::countPixels(page_, control, isCaptionWhite), 0);
+        }
+    }
+
+    void topLampIsGreenAndTheOthersRed()
+    {
+        for (std::size_t i = 0; i < ConversionLayout::lampY.size(); ++i) {
+            const QColor c = page_.pixelColor(int(ConversionLayout::lampX) + 1,
+                                              int(ConversionLayout::lampY[i]) + 1);
+            if (i == 0) {
+                QVERIFY(c.green() > 2 * c.red());
+            } else {
+                QVERIFY(c.red() > 2 * c.green());
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ConversionBackgroundTests)
+#include "ConversionBackgroundTests.moc"

@@ -1,0 +1,88 @@
+#include "ColourQuantiser.h"
+#include "IconPainter.h"
+#include "TestSupport.h"
+
+#include <QTest>
+
+// The icon has to survive the trip into a 256-colour icon with a one-bit
+// mask, at every size.
+class IconTests : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everySizeIsAPaletteImageWithACleanMask_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : IconPainter::sizes) {
+            QTest::addRow("%d", size) << size;
+        }
+    }
+
+    void everySizeIsAPaletteImageWithACleanMask()
+    {
+        QFETCH(int, size);
+        const QImage icon = IconPainter::renderIndexed(size);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(icon.format(), QImage::Format_Indexed8);
+        QVERIFY(icon.colorCount() <= 256);
+        for (QRgb entry : icon.colorTable()) {
+            QVERIFY(qAlpha(entry) == 0 || qAlpha(entry) == 255);
+        }
+        // Corners stay transparent, the page's middle is opaque.
+        QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size * 3 / 4)), 255);
+    }
+
+    void letteringIsRed()
+    {
+        // Count strongly red pixels on the page below the header band.
+        const QImage icon = IconPainter::render(64);
+        int red = 0;
+        for (int y = 28; y < 58; ++y) {
+            for (int x = 14; x < 50; ++x) {
+                const QRgb c = icon.pixel(x, y);
+                red += qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
+            }
+        }
+        QVERIFY2(red > 200, qPrintable(QString::number(red)));
+    }
+
+    void quantiserKeepsFewColoursExactly()
+    {
+        QImage image(8, 8, QImage::Format_ARGB32);
+        image.fill(qRgb(200, 10, 10));
+        image.setPixel(1, 1, qRgb(0, 0, 255));
+        image.setPixel(2, 2, qRgba(0, 0, 0, 0));
+        const QImage q = ColourQuantiser::quantise(image);
+        QCOMPARE(q.colorCount(), 3);
+        QCOMPARE(q.pixel(0, 0), qRgb(200, 10, 10));
+        QCOMPARE(q.pixel(1, 1), qRgb(0, 0, 255));
+        QCOMPARE(qAlpha(q.pixel(2, 2)), 0);
+    }
+
+    void quantiserBoundsManyColoursClosely()
+    {
+        QImage ramp(64, 64, QImage::Format_RGB32);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                ramp.setPixel(x, y, qRgb(x * 4, y * 4, (x + y) * 2));
+            }
+        }
+        const QImage q = ColourQuantiser::quantise(ramp);
+        QCOMPARE(q.colorCount(), 256);
+        int worst = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const QRgb a = ramp.pixel(x, y);
+                const QRgb b = q.pixel(x, y);
+                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                  qAbs(qBlue(a) - qBlue(b))});
+            }
+        }
+        QVERIFY2(worst <= 24, qPrintable(QString::number(worst)));
+    }
+};
+
+QTEST_MAIN(IconTests)
+#include "IconTests.moc"
