@@ -7,16 +7,21 @@
 #include "app/regional_settings.h"
 #include "app/text_decoding.h"
 #include "core/imperial_date.h"
+#include "core/parse_date_text.h"
+#include "pages/conversion_page.h"
+#include "pages/digit_field.h"
 #include "widgets/form_fonts.h"
 #include "widgets/tabbed_notebook.h"
 #include "widgets/text_label.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QIcon>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolButton>
 
 namespace chronavell {
 namespace {
@@ -46,8 +51,9 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       platform_(platform), guard_(platform.Reporter), TabbedNotebook1(new TabbedNotebook(this)),
-      currentDate_(new CurrentDatePage), Timer1(MakeTimer(this, "Timer1", 1000, true)),
-      Timer2(MakeTimer(this, "Timer2", 5000, true)), Timer3(MakeTimer(this, "Timer3", 1000, false))
+      currentDate_(new CurrentDatePage), conversion_(new ConversionPage),
+      Timer1(MakeTimer(this, "Timer1", 1000, true)), Timer2(MakeTimer(this, "Timer2", 5000, true)),
+      Timer3(MakeTimer(this, "Timer3", 1000, false))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("--------------"));
@@ -61,8 +67,8 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     TabbedNotebook1->setPageArea(QRect(4, 24, 437, 144));
     currentDate_->setObjectName(QStringLiteral("CurrentDate"));
     TabbedNotebook1->addPage(currentDate_, QStringLiteral("Current Date"));
-    TabbedNotebook1->addPage(EmptyPage("GeneralDateConversion"),
-                             QStringLiteral("General Date Conversion"));
+    conversion_->setObjectName(QStringLiteral("GeneralDateConversion"));
+    TabbedNotebook1->addPage(conversion_, QStringLiteral("General Date Conversion"));
     TabbedNotebook1->addPage(EmptyPage("VantorTimeline"), QStringLiteral("Vantor Timeline"));
     TabbedNotebook1->addPage(EmptyPage("Links"), QStringLiteral("Links"));
     TabbedNotebook1->addPage(EmptyPage("About"), QStringLiteral("About..."));
@@ -74,6 +80,27 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     connect(currentDate_->Label2, &TextLabel::clicked, this, guarded(&TForm1::Button1Click));
     connect(currentDate_->Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
     connect(Timer1, &QTimer::timeout, this, guarded(&TForm1::Timer1Timer));
+    connectConversionPage();
+}
+
+void TForm1::connectConversionPage()
+{
+    const ConversionPage& page = *conversion_;
+    connect(page.NMonth, &DigitField::changed, this, guarded(&TForm1::NMonthChange));
+    connect(page.NDay, &DigitField::changed, this, guarded(&TForm1::NDayChange));
+    connect(page.NYear, &DigitField::changed, this, guarded(&TForm1::NYearChange));
+    connect(page.IYearSeg, &DigitField::changed, this, guarded(&TForm1::IYearSegChange));
+    connect(page.IYear, &DigitField::changed, this, guarded(&TForm1::IYearChange));
+    connect(page.IMill, &DigitField::changed, this, guarded(&TForm1::IMillChange));
+    connect(page.SpeedButton1, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton1Click));
+    connect(page.SpeedButton2, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton2Click));
+    connect(page.SpeedButton1, &QToolButton::pressed, this,
+            guarded(&TForm1::SpeedButton1MouseDown));
+    connect(page.SpeedButton2, &QToolButton::pressed, this,
+            guarded(&TForm1::SpeedButton2MouseDown));
+    connect(page.SpeedButton3, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton3Click));
+    // Only a choice the user makes: the program's own selection runs no handler.
+    connect(page.ComboBox, &QComboBox::activated, this, guarded(&TForm1::ComboBoxChange));
 }
 
 TForm1::~TForm1() = default;
@@ -113,8 +140,21 @@ void TForm1::FormShow()
         const QSignalBlocker silent(currentDate_->DateTimePicker);
         currentDate_->DateTimePicker->setDate(platform_.TheClock.localNow().date());
     }
+    const int year = currentDate_->DateTimePicker->date().year();
     currentDate_->Label1->setText(
         QString::fromStdString(ImperialDateText(DateValueOf(platform_.TheClock.localNow()))));
+    // Each write runs the field's normalisation; the millennium's places the timeline marker.
+    for (const auto& [field, part] : {std::pair{conversion_->IYearSeg, ImperialSegmentPart},
+                                      std::pair{conversion_->IYear, ImperialYearPart},
+                                      std::pair{conversion_->IMill, ImperialMillenniumPart}}) {
+        const double now = DateValueOf(platform_.TheClock.localNow());
+        field->setText(QString::fromStdString(ImperialComponent(year, part, now)));
+    }
+    const QDate today = platform_.TheClock.localNow().date();
+    conversion_->NMonth->setText(QString::number(today.month()));
+    conversion_->NDay->setText(QString::number(today.day()));
+    conversion_->NYear->setText(QString::number(today.year()));
+    conversion_->ComboBox->setCurrentIndex(0);
     Button1Click();
 }
 
@@ -149,6 +189,102 @@ QString TForm1::CaptionText() const
     return QStringLiteral("[") + QString::fromStdString(ImperialDateText(pickedDay())) +
            QStringLiteral("] : ") + timeFormat_.text(platform_.TheClock.localNow().time());
 }
+
+namespace {
+
+std::int32_t FieldValue(const DigitField& field)
+{
+    return ParseInteger(field.text().toStdString());
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void TForm1::Normalise(DigitField& field, const FieldBounds& bounds)
+{
+    field.setText(BlanksToZeros(field.text()));
+    if (FieldValue(field) < bounds.Lowest) {
+        field.setText(bounds.LowerText);
+    }
+    if (FieldValue(field) > bounds.Highest) {
+        field.setText(bounds.UpperText);
+    }
+}
+
+void TForm1::NMonthChange()
+{
+    Normalise(*conversion_->NMonth, ConversionPage::MonthBounds);
+}
+
+void TForm1::NDayChange()
+{
+    Normalise(*conversion_->NDay, ConversionPage::DayBounds);
+}
+
+void TForm1::NYearChange()
+{
+    Normalise(*conversion_->NYear, ConversionPage::YearBounds);
+}
+
+void TForm1::IYearSegChange()
+{
+    Normalise(*conversion_->IYearSeg, ConversionPage::SegmentBounds);
+}
+
+void TForm1::IYearChange()
+{
+    Normalise(*conversion_->IYear, ConversionPage::ImperialYearBounds);
+}
+
+void TForm1::IMillChange()
+{
+    Normalise(*conversion_->IMill, ConversionPage::MillenniumBounds);
+    PlaceYouRHere(FieldValue(*conversion_->IMill));
+}
+
+void TForm1::SpeedButton1Click()
+{
+    const ConversionPage& page = *conversion_;
+    const QString joined =
+        page.NMonth->text() + u'/' + page.NDay->text() + u'/' + page.NYear->text();
+    const double date = ParseDateText(joined.toStdString());
+    // The year is read afresh for every component, each write having run its handler first.
+    page.IYearSeg->setText(
+        Text(ImperialComponent(FieldValue(*page.NYear), ImperialSegmentPart, date)));
+    page.IYear->setText(Text(ImperialComponent(FieldValue(*page.NYear), ImperialYearPart, date)));
+    page.IMill->setText(
+        Text(ImperialComponent(FieldValue(*page.NYear), ImperialMillenniumPart, date)));
+}
+
+void TForm1::SpeedButton2Click()
+{
+    const ConversionPage& page = *conversion_;
+    const auto component = [&page](int part) {
+        return Text(CalendarComponent(page.IYearSeg->text().toStdString(),
+                                      page.IYear->text().toStdString(),
+                                      page.IMill->text().toStdString(), part));
+    };
+    page.NMonth->setText(component(CalendarMonthPart));
+    page.NDay->setText(component(CalendarDayPart));
+    page.NYear->setText(component(CalendarYearPart));
+}
+
+void TForm1::SpeedButton1MouseDown() {}
+
+void TForm1::SpeedButton2MouseDown() {}
+
+void TForm1::SpeedButton3Click() {}
+
+void TForm1::ComboBoxChange()
+{
+    conversion_->Label7->setText(QString::number(conversion_->ComboBox->currentIndex()));
+}
+
+void TForm1::PlaceYouRHere(int /*millennium*/) {}
 
 double TForm1::pickedDay() const
 {

@@ -13,7 +13,10 @@ class QTimer;
 
 namespace chronavell {
 
+class ConversionPage;
 class CurrentDatePage;
+class DigitField;
+struct FieldBounds;
 class TabbedNotebook;
 
 // The main window: five tabbed pages, the caption clock and the start sequence. Its
@@ -36,6 +39,22 @@ public:
     void Timer1Timer();
     void Button1Click();
 
+    // The conversion page.
+    void NMonthChange();
+    void NDayChange();
+    void NYearChange();
+    void IYearSegChange();
+    void IYearChange();
+    void IMillChange();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton1MouseDown();
+    void SpeedButton2MouseDown();
+    void SpeedButton3Click();
+    void ComboBoxChange();
+    // Moves the timeline's you-are-here marker to a millennium.
+    void PlaceYouRHere(int millennium);
+
     // The sayings file beside the executable, and a saying for the present UTC millisecond.
     void LoadSayings();
     std::string PickSaying() const;
@@ -44,6 +63,7 @@ public:
     QString CaptionText() const;
 
     CurrentDatePage* currentDatePage() const { return currentDate_; }
+    ConversionPage* conversionPage() const { return conversion_; }
     const SayingsTable& sayings() const { return sayings_; }
 
 protected:
@@ -57,6 +77,10 @@ private:
         return [this, handler] { guard_.run([this, handler] { (this->*handler)(); }); };
     }
     void readRegionalSettings();
+    void connectConversionPage();
+    // Fills the unfilled positions with zeros, then keeps the value within its bounds; each
+    // write re-enters the field's own handler, which finds the text already in order.
+    static void Normalise(DigitField& field, const FieldBounds& bounds);
     double pickedDay() const;
 
     Platform platform_;
@@ -67,6 +91,7 @@ private:
 
     TabbedNotebook* TabbedNotebook1;
     CurrentDatePage* currentDate_;
+    ConversionPage* conversion_;
     QTimer* Timer1;
     QTimer* Timer2;
     QTimer* Timer3;

@@ -78,7 +78,7 @@ public:
         if (type == QAccessible::Value) {
             return field()->text();
         }
-        const QString base = QAccessibleWidget::text(type);
+        QString base = QAccessibleWidget::text(type);
         // The page's captions are painted into its background picture, so the tool tip
         // is the only text that names a field.
         if (type == QAccessible::Name && base.isEmpty()) {
@@ -171,7 +171,7 @@ QString BlanksToZeros(QString text)
     return text;
 }
 
-DigitField::DigitField(int positions, QString lowerBoundText, QString upperBoundText,
+DigitField::DigitField(int positions, const QString& lowerBoundText, const QString& upperBoundText,
                        QWidget* parent)
     : QWidget(parent), positions_(std::max(positions, 1)), content_(positions_, u' ')
 {

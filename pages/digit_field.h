@@ -26,7 +26,7 @@ class DigitField : public QWidget
 public:
     // The bound texts stand in for written numbers the row cannot hold: the lower one for a
     // negative number, the upper one for a text longer than the row.
-    DigitField(int positions, QString lowerBoundText, QString upperBoundText,
+    DigitField(int positions, const QString& lowerBoundText, const QString& upperBoundText,
                QWidget* parent = nullptr);
 
     int positions() const { return positions_; }

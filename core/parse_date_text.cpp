@@ -1,0 +1,87 @@
+#include "core/parse_date_text.h"
+
+#include "core/date_value.h"
+
+#include <optional>
+#include <string>
+
+namespace chronavell {
+namespace {
+
+// One number of the joined text: leading blanks, then decimal digits and nothing else. Only
+// the first `keep` significant digits are kept, with the count of the rest, so that no text
+// can overflow the arithmetic.
+struct Number
+{
+    int Value = 0;
+    int DroppedDigits = 0;
+};
+
+std::optional<Number> ReadNumber(std::string_view text, int keep)
+{
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view digits = text.substr(start);
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    const std::size_t significant = digits.find_first_not_of('0');
+    digits =
+        significant == std::string_view::npos ? std::string_view() : digits.substr(significant);
+    Number number;
+    for (const char c : digits) {
+        if (keep == 0) {
+            ++number.DroppedDigits;
+        } else {
+            number.Value = number.Value * 10 + (c - '0');
+            --keep;
+        }
+    }
+    return number;
+}
+
+std::optional<CivilDate> ReadDate(std::string_view text)
+{
+    const std::size_t first = text.find('/');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t second = text.find('/', first + 1);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto month = ReadNumber(text.substr(0, first), 2);
+    const auto day = ReadNumber(text.substr(first + 1, second - first - 1), 2);
+    // A fifth digit and any after it are ignored: the year is that of the first four.
+    const auto year = ReadNumber(text.substr(second + 1), 4);
+    if (!month || !day || !year || month->DroppedDigits > 0 || day->DroppedDigits > 0) {
+        return std::nullopt;
+    }
+    const CivilDate date{year->Value, month->Value, day->Value};
+    if (date.Year < 1 || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
+        date.Day > DaysInMonth(date.Year, date.Month)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+} // namespace
+
+double ParseDateText(std::string_view text)
+{
+    const std::optional<CivilDate> date = ReadDate(text);
+    if (!date) {
+        std::string message;
+        message += '\'';
+        message += text;
+        message += "' is not a valid date and time";
+        throw EConvertError(message);
+    }
+    return static_cast<double>(DayNumberFromCivil(*date));
+}
+
+} // namespace chronavell
