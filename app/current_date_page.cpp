@@ -51,6 +51,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     Label1->setFont(FormFont(SansSerifFace, 24, true));
     Label1->setTextColour(QColor(192, 192, 192));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setAccessibleDescription(QStringLiteral("Imperial date of the picked day"));
 
     Image3->setImage(LoadJpeg(QStringLiteral(":/assets/warriors.jpg")));
 
@@ -59,6 +60,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     Label56->setTextColour(Qt::yellow);
     Label56->setWordWrap(true);
     Label56->setShowMnemonic(true);
+    Label56->setAccessibleDescription(QStringLiteral("Registered mark"));
 
     DateTimePicker->setCalendarPopup(true);
     // The calendar's last day. Qt's date edit refuses anything before the year 100, so that
@@ -67,6 +69,8 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     DateTimePicker->setMinimumDate(QDate(100, 1, 1));
     DateTimePicker->setDate(QDate(2000, 9, 20));
     DateTimePicker->setCursor(Qt::PointingHandCursor);
+    DateTimePicker->setAccessibleName(QStringLiteral("Picked day"));
+    DateTimePicker->setAccessibleDescription(QStringLiteral("The day whose Imperial date is shown"));
     DateTimePicker->setFont(FormFont(SansSerifFace, 11));
     QPalette pickerColours = DateTimePicker->palette();
     pickerColours.setColor(QPalette::Base, QColor(187, 187, 255));
@@ -74,6 +78,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     DateTimePicker->setPalette(pickerColours);
 
     Button1->setText(QStringLiteral("New Saying"));
+    Button1->setAccessibleDescription(QStringLiteral("Shows another saying"));
     Button1->setVisible(false);
     setTabOrder(DateTimePicker, Button1);
 }

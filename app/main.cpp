@@ -2,6 +2,7 @@
 #include "app/executable_location.h"
 #include "app/message_box_reporter.h"
 #include "app/regional_settings.h"
+#include "app/site_opener.h"
 #include "app/system_clock.h"
 #include "app/tform1.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char* argv[])
     SystemRegionalSettings regional;
     SystemExecutableLocation executable;
     MessageBoxReporter reporter;
-    const Platform platform{clock, regional, executable, reporter};
+    DesktopSiteOpener opener;
+    const Platform platform{clock, regional, executable, reporter, opener};
 
     TForm1 Form1(platform);
     reporter.setParentWindow(&Form1);

@@ -6,6 +6,7 @@ class Clock;
 class ErrorReporter;
 class ExecutableLocation;
 class RegionalSettings;
+class SiteOpener;
 
 // What the main window asks of the desktop. The program passes the real ones; tests pass
 // their own, so that a run can be set to any moment, region or folder.
@@ -15,6 +16,7 @@ struct Platform
     RegionalSettings& Regional;
     ExecutableLocation& Executable;
     ErrorReporter& Reporter;
+    SiteOpener& Opener;
 };
 
 } // namespace chronavell

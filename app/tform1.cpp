@@ -5,12 +5,19 @@
 #include "app/executable_location.h"
 #include "app/picker_date_format.h"
 #include "app/regional_settings.h"
+#include "app/site_opener.h"
 #include "app/text_decoding.h"
 #include "core/imperial_date.h"
 #include "core/parse_date_text.h"
+#include "dialogs/tfcheck_date.h"
+#include "pages/about_page.h"
 #include "pages/conversion_page.h"
 #include "pages/digit_field.h"
+#include "pages/links_page.h"
+#include "pages/site_addresses.h"
+#include "pages/timeline_page.h"
 #include "widgets/form_fonts.h"
+#include "widgets/picture.h"
 #include "widgets/tabbed_notebook.h"
 #include "widgets/text_label.h"
 
@@ -37,13 +44,6 @@ QTimer* MakeTimer(QObject* owner, const char* name, int interval, bool running)
     return timer;
 }
 
-QWidget* EmptyPage(const char* name)
-{
-    auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
-}
-
 } // namespace
 
 TForm1::TForm1(const Platform& platform, QWidget* parent)
@@ -52,6 +52,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       platform_(platform), guard_(platform.Reporter), TabbedNotebook1(new TabbedNotebook(this)),
       currentDate_(new CurrentDatePage), conversion_(new ConversionPage),
+      timeline_(new TimelinePage), links_(new LinksPage), about_(new AboutPage),
       Timer1(MakeTimer(this, "Timer1", 1000, true)), Timer2(MakeTimer(this, "Timer2", 5000, true)),
       Timer3(MakeTimer(this, "Timer3", 1000, false))
 {
@@ -69,9 +70,13 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     TabbedNotebook1->addPage(currentDate_, QStringLiteral("Current Date"));
     conversion_->setObjectName(QStringLiteral("GeneralDateConversion"));
     TabbedNotebook1->addPage(conversion_, QStringLiteral("General Date Conversion"));
-    TabbedNotebook1->addPage(EmptyPage("VantorTimeline"), QStringLiteral("Vantor Timeline"));
-    TabbedNotebook1->addPage(EmptyPage("Links"), QStringLiteral("Links"));
-    TabbedNotebook1->addPage(EmptyPage("About"), QStringLiteral("About..."));
+    timeline_->setObjectName(QStringLiteral("VantorTimeline"));
+    TabbedNotebook1->addPage(timeline_, QStringLiteral("Vantor Timeline"));
+    links_->setObjectName(QStringLiteral("Links"));
+    TabbedNotebook1->addPage(links_, QStringLiteral("Links"));
+    about_->setObjectName(QStringLiteral("About"));
+    about_->setSiteOpener([this](const QUrl& address) { platform_.Opener.open(address); });
+    TabbedNotebook1->addPage(about_, QStringLiteral("About..."));
 
     readRegionalSettings();
 
@@ -80,7 +85,12 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     connect(currentDate_->Label2, &TextLabel::clicked, this, guarded(&TForm1::Button1Click));
     connect(currentDate_->Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
     connect(Timer1, &QTimer::timeout, this, guarded(&TForm1::Timer1Timer));
+    connect(Timer2, &QTimer::timeout, this, guarded(&TForm1::Timer2Timer));
+    connect(Timer3, &QTimer::timeout, this, guarded(&TForm1::Timer3Timer));
     connectConversionPage();
+    connect(links_->LinkBrannoch, &Hotspot::clicked, this, guarded(&TForm1::LinkBrannochClick));
+    connect(links_->LinkZarrow, &Hotspot::clicked, this, guarded(&TForm1::LinkZarrowClick));
+    connect(links_->LinkVelquist, &Hotspot::clicked, this, guarded(&TForm1::LinkVelquistClick));
 }
 
 void TForm1::connectConversionPage()
@@ -94,10 +104,9 @@ void TForm1::connectConversionPage()
     connect(page.IMill, &DigitField::changed, this, guarded(&TForm1::IMillChange));
     connect(page.SpeedButton1, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton1Click));
     connect(page.SpeedButton2, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton2Click));
-    connect(page.SpeedButton1, &QToolButton::pressed, this,
-            guarded(&TForm1::SpeedButton1MouseDown));
-    connect(page.SpeedButton2, &QToolButton::pressed, this,
-            guarded(&TForm1::SpeedButton2MouseDown));
+    // A press of any mouse button starts a blink, before the button acts on it.
+    page.SpeedButton1->installEventFilter(this);
+    page.SpeedButton2->installEventFilter(this);
     connect(page.SpeedButton3, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton3Click));
     // Only a choice the user makes: the program's own selection runs no handler.
     connect(page.ComboBox, &QComboBox::activated, this, guarded(&TForm1::ComboBoxChange));
@@ -123,6 +132,18 @@ void TForm1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == conversion_->SpeedButton1) {
+        guard_.run([this] { SpeedButton1MouseDown(); });
+    } else if (press && watched == conversion_->SpeedButton2) {
+        guard_.run([this] { SpeedButton2MouseDown(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TForm1::readRegionalSettings()
 {
     const QLocale locale = platform_.Regional.locale();
@@ -133,6 +154,7 @@ void TForm1::readRegionalSettings()
 void TForm1::FormShow()
 {
     // Each step that needs the present moment reads the clock afresh.
+    PrepareBlinkStrip();
     LoadSayings();
     setWindowTitle(CaptionText());
     {
@@ -273,18 +295,79 @@ void TForm1::SpeedButton2Click()
     page.NYear->setText(component(CalendarYearPart));
 }
 
-void TForm1::SpeedButton1MouseDown() {}
+void TForm1::SpeedButton1MouseDown()
+{
+    startBlink();
+}
 
-void TForm1::SpeedButton2MouseDown() {}
+void TForm1::SpeedButton2MouseDown()
+{
+    startBlink();
+}
 
-void TForm1::SpeedButton3Click() {}
+void TForm1::PrepareBlinkStrip()
+{
+    SpriteStrip_.Bitmap = &conversion_->BLINKER->image();
+    SpriteStrip_.FrameCount = 2;
+    SpriteStrip_.FrameWidth = 232;
+    SpriteStrip_.FrameHeight = 144;
+    SpriteStrip_.Flag = true;
+}
+
+void TForm1::Timer2Timer()
+{
+    startBlink();
+}
+
+void TForm1::Timer3Timer()
+{
+    DrawStripFrame(SpriteStrip_, 0, *conversion_->Image4, 205, 0, 437, 144);
+    Timer3->stop();
+}
+
+void TForm1::startBlink()
+{
+    // Before the first showing the strip is still empty: a tick then has nothing to light
+    // and starts no countdown either.
+    if (SpriteStrip_.Bitmap == nullptr) {
+        return;
+    }
+    DrawStripFrame(SpriteStrip_, 1, *conversion_->Image4, 205, 0, 437, 144);
+    // A blink already lit keeps its countdown: starting the timer again would restart it.
+    if (!Timer3->isActive()) {
+        Timer3->start();
+    }
+}
+
+void TForm1::SpeedButton3Click()
+{
+    TFCheckDate::ShowModal(this);
+}
 
 void TForm1::ComboBoxChange()
 {
     conversion_->Label7->setText(QString::number(conversion_->ComboBox->currentIndex()));
 }
 
-void TForm1::PlaceYouRHere(int /*millennium*/) {}
+void TForm1::LinkBrannochClick()
+{
+    platform_.Opener.open(BrannochSite);
+}
+
+void TForm1::LinkZarrowClick()
+{
+    platform_.Opener.open(ZarrowSite);
+}
+
+void TForm1::LinkVelquistClick()
+{
+    platform_.Opener.open(VelquistSite);
+}
+
+void TForm1::PlaceYouRHere(int millennium)
+{
+    timeline_->PlaceYouRHere(millennium);
+}
 
 double TForm1::pickedDay() const
 {

@@ -4,6 +4,7 @@
 #include "app/error_guard.h"
 #include "app/platform.h"
 #include "core/sayings.h"
+#include "pages/sprite_strip.h"
 
 #include <QWidget>
 
@@ -13,9 +14,12 @@ class QTimer;
 
 namespace chronavell {
 
+class AboutPage;
 class ConversionPage;
 class CurrentDatePage;
 class DigitField;
+class LinksPage;
+class TimelinePage;
 struct FieldBounds;
 class TabbedNotebook;
 
@@ -52,6 +56,16 @@ public:
     void SpeedButton2MouseDown();
     void SpeedButton3Click();
     void ComboBoxChange();
+    // The emblem lamp's blink.
+    void PrepareBlinkStrip();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // The Links page: each area opens its site.
+    void LinkBrannochClick();
+    void LinkZarrowClick();
+    void LinkVelquistClick();
+
     // Moves the timeline's you-are-here marker to a millennium.
     void PlaceYouRHere(int millennium);
 
@@ -69,6 +83,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A handler as the toolkit calls it: inside the default error handler.
@@ -77,6 +92,7 @@ private:
         return [this, handler] { guard_.run([this, handler] { (this->*handler)(); }); };
     }
     void readRegionalSettings();
+    void startBlink();
     void connectConversionPage();
     // Fills the unfilled positions with zeros, then keeps the value within its bounds; each
     // write re-enters the field's own handler, which finds the text already in order.
@@ -86,12 +102,16 @@ private:
     Platform platform_;
     ErrorGuard guard_;
     SayingsTable sayings_;
+    SpriteStrip SpriteStrip_;
     CaptionTimeFormat timeFormat_;
     bool started_ = false;
 
     TabbedNotebook* TabbedNotebook1;
     CurrentDatePage* currentDate_;
     ConversionPage* conversion_;
+    TimelinePage* timeline_;
+    LinksPage* links_;
+    AboutPage* about_;
     QTimer* Timer1;
     QTimer* Timer2;
     QTimer* Timer3;

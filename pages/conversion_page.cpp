@@ -51,6 +51,8 @@ QToolButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const 
     button->setIcon(GlyphStripIcon(QString::fromLatin1(glyph)));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(QString::fromLatin1(toolTip));
+    // A glyph says nothing to a screen reader: the hint names the button.
+    button->setAccessibleName(button->toolTip());
     return button;
 }
 
@@ -101,6 +103,7 @@ ConversionPage::ConversionPage(QWidget* parent)
     ComboBox->setMaxVisibleItems(10);
     ComboBox->setCursor(Qt::PointingHandCursor);
     ComboBox->setToolTip(QStringLiteral("Set \"Check Date\""));
+    ComboBox->setAccessibleName(QStringLiteral("Check date class"));
     QPalette listColours = ComboBox->palette();
     for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
         listColours.setColor(role, Navy);
@@ -112,7 +115,9 @@ ConversionPage::ConversionPage(QWidget* parent)
     ComboBox->setPalette(listColours);
     ComboBox->view()->setPalette(listColours);
 
-    BLINKER->setImage(QImage(QStringLiteral(":/assets/blink-strip.png")));
+    // Kept in the background's own format, so that a blink is a plain copy of rows.
+    BLINKER->setImage(QImage(QStringLiteral(":/assets/blink-strip.png"))
+                          .convertToFormat(QImage::Format_RGB32));
     BLINKER->setVisible(false);
 
     setTabOrder(NMonth, NDay);

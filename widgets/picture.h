@@ -17,6 +17,9 @@ public:
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
     void setStretch(bool on);
+    // Copies part of another picture into this one's own bitmap, scaled to the target
+    // rectangle (one to one where the sizes agree), and repaints just that part.
+    void paste(const QImage& source, const QRect& from, const QRect& to);
     bool stretch() const { return stretch_; }
 
 protected:

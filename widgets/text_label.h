@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/hotspot.h"
 
 namespace chronavell {
 
 // A caption drawn straight onto its parent, with no background of its own. Its text is
 // always plain: nothing in it is read as markup, whatever it looks like. With mnemonics on,
 // an ampersand underlines the character after it and "&&" shows one ampersand.
-class TextLabel : public QWidget
+class TextLabel : public Hotspot
 {
     Q_OBJECT
 
@@ -16,6 +16,8 @@ public:
 
     void setText(const QString& text);
     QString text() const { return text_; }
+    // The text as it reads on screen, mnemonic ampersands taken out.
+    QString plainText() const;
     void setAlignment(Qt::Alignment alignment);
     void setWordWrap(bool on);
     void setShowMnemonic(bool on);
@@ -25,21 +27,14 @@ public:
     // The flags the text is laid out with, for measuring it as it is drawn.
     int drawFlags() const;
 
-signals:
-    // A press and a release of the left button, both on the label.
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap_ = false;
     bool showMnemonic_ = false;
-    bool pressed_ = false;
     QColor colour_ = Qt::black;
 };
 

@@ -156,8 +156,9 @@ TEST_F(ConversionPageTest, ConvertToImperial)
 
 TEST_F(ConversionPageTest, InvalidDatesAreReportedAndChangeNothing)
 {
-    for (const QString& text :
+    for (const char* const invalid :
          {"02/30/02005", "02/29/10000", "02/29/01900", "01/01/00000", "04/31/02005"}) {
+        const QString text = QString::fromLatin1(invalid);
         fake_.Reporter.Messages.clear();
         SetImperial("123", "456", "07");
         const QStringList parts = text.split('/');

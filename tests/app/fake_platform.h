@@ -5,6 +5,7 @@
 #include "app/executable_location.h"
 #include "app/platform.h"
 #include "app/regional_settings.h"
+#include "app/site_opener.h"
 
 #include <QStringList>
 
@@ -47,12 +48,19 @@ struct FakePlatform
         void report(const QString& message) override { Messages.append(message); }
     };
 
+    struct RecordingOpener final : SiteOpener
+    {
+        QList<QUrl> Opened;
+        void open(const QUrl& address) override { Opened.append(address); }
+    };
+
     FakeClock TheClock;
     FakeRegional Regional;
     FakeExecutable Executable;
     RecordingReporter Reporter;
+    RecordingOpener Opener;
 
-    Platform platform() { return {TheClock, Regional, Executable, Reporter}; }
+    Platform platform() { return {TheClock, Regional, Executable, Reporter, Opener}; }
 };
 
 } // namespace chronavell::test_support

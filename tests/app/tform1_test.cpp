@@ -269,7 +269,7 @@ TEST_F(MainWindow, GrabEveryPage)
     WriteSayings("The Ledger counts what the sword forgets.\r\n");
     TForm1& form = Start();
     auto* notebook = Find<TabbedNotebook>("TabbedNotebook1");
-    const QString folder = QDir::currentPath() + QStringLiteral("/screens");
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
     QDir().mkpath(folder);
     for (int i = 0; i < notebook->count(); ++i) {
         notebook->setCurrentIndex(i);

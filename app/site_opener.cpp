@@ -1,0 +1,12 @@
+#include "app/site_opener.h"
+
+#include <QDesktopServices>
+
+namespace chronavell {
+
+void DesktopSiteOpener::open(const QUrl& address)
+{
+    (void)QDesktopServices::openUrl(address);
+}
+
+} // namespace chronavell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+
+namespace chronavell {
+
+class Picture;
+
+// A picture holding frames of equal size stacked from top to bottom; frame i starts at row
+// i x FrameHeight. It refers to a bitmap that its owner keeps alive and owns nothing itself.
+struct SpriteStrip
+{
+    const QImage* Bitmap = nullptr;
+    std::int32_t FrameCount = 0;
+    std::int32_t FrameWidth = 0;
+    std::int32_t FrameHeight = 0;
+    // Set once the strip is filled.
+    bool Flag = false;
+};
+
+// Copies one frame of the strip into the picture's own bitmap, at the rectangle from
+// (left, top) to (right, bottom), both exclusive at the far end, and repaints that rectangle
+// only. A strip that refers to no bitmap yet draws nothing.
+void DrawStripFrame(SpriteStrip strip, std::uint8_t frame, Picture& image, int left, int top,
+                    int right, int bottom);
+
+} // namespace chronavell

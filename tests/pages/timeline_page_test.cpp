@@ -1,0 +1,157 @@
+#include "pages/timeline_page.h"
+#include "widgets/shape.h"
+#include "widgets/text_label.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace chronavell {
+namespace {
+
+struct View
+{
+    int Offset;
+    bool Past;
+    bool Future;
+    friend bool operator==(const View&, const View&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const View& view)
+    {
+        return out << "offset " << view.Offset << (view.Past ? ", past" : ", no past")
+                   << (view.Future ? ", future" : ", no future");
+    }
+};
+
+class TimelinePageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        page_.resize(437, 144);
+        page_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
+    }
+
+    View Now() const
+    {
+        return {page_.DateLine->x(), page_.BitBtn1->isEnabled(), page_.BitBtn2->isEnabled()};
+    }
+    void Past() { QTest::mouseClick(page_.BitBtn1, Qt::LeftButton); }
+    void Future() { QTest::mouseClick(page_.BitBtn2, Qt::LeftButton); }
+
+    TimelinePage page_;
+};
+
+TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
+{
+    EXPECT_EQ(page_.YouRHere->x(), 503);
+    EXPECT_EQ(page_.YouRHere->y(), 85);
+    EXPECT_EQ(Now(), (View{0, true, true}));
+    struct Case
+    {
+        int Millennium;
+        int MarkerLeft;
+        View Expected;
+    };
+    const Case cases[] = {
+        {0, 151, {0, false, true}},     {3, 196, {0, false, true}},
+        {4, 211, {0, false, true}},     {5, 226, {-4, true, true}},
+        {30, 601, {-379, true, true}},  {31, 616, {-388, true, false}},
+        {41, 766, {-388, true, false}}, {44, 811, {-388, true, false}},
+        {45, 817, {-388, true, false}}, {50, 817, {-388, true, false}},
+        {3, 196, {0, false, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "millennium " << c.Millennium);
+        // Scrolling first: the rule undoes it.
+        Future();
+        Future();
+        page_.PlaceYouRHere(c.Millennium);
+        EXPECT_EQ(page_.YouRHere->x(), c.MarkerLeft);
+        EXPECT_EQ(page_.YouRHere->y(), 85);
+        EXPECT_EQ(Now(), c.Expected);
+    }
+}
+
+TEST_F(TimelinePageTest, ButtonsStepTwentyAndStopAtTheEnds)
+{
+    page_.PlaceYouRHere(0);
+    const int marker = page_.YouRHere->x();
+    for (int press = 1; press <= 21; ++press) {
+        Future();
+        const View expected = press < 20 ? View{-20 * press, true, true} : View{-388, true, false};
+        EXPECT_EQ(Now(), expected) << "Future press " << press;
+    }
+    for (int press = 1; press <= 21; ++press) {
+        Past();
+        const View expected =
+            press < 20 ? View{-388 + 20 * press, true, true} : View{0, false, true};
+        EXPECT_EQ(Now(), expected) << "Past press " << press;
+    }
+    EXPECT_EQ(page_.YouRHere->x(), marker);
+}
+
+TEST_F(TimelinePageTest, ButtonsFromOffsetsTheMarkerLeft)
+{
+    struct Case
+    {
+        int Millennium;
+        bool PressPast;
+        View Expected;
+    };
+    for (const Case& c : {Case{5, true, {0, false, true}}, Case{5, false, {-24, true, true}},
+                          Case{30, false, {-388, true, false}}, Case{30, true, {-359, true, true}},
+                          Case{31, true, {-368, true, true}}}) {
+        page_.PlaceYouRHere(c.Millennium);
+        c.PressPast ? Past() : Future();
+        EXPECT_EQ(Now(), c.Expected) << "millennium " << c.Millennium;
+    }
+}
+
+// Every caption on the strip shows its whole text inside its box at the design's fonts.
+TEST_F(TimelinePageTest, CaptionsFitTheirBoxes)
+{
+    const QList<TextLabel*> labels = page_.DateLine->findChildren<TextLabel*>();
+    EXPECT_EQ(labels.size(), 5 + 17 + 1 + 15);
+    for (const TextLabel* label : labels) {
+        const QRect needed =
+            label->fontMetrics().boundingRect(label->rect(), label->drawFlags(), label->text());
+        EXPECT_TRUE(label->rect().contains(needed))
+            << label->text().toStdString() << " needs " << needed.width() << "x" << needed.height()
+            << " in " << label->width() << "x" << label->height();
+    }
+}
+
+TEST_F(TimelinePageTest, GlyphsSitOnTheOuterSideOfTheCaptions)
+{
+    for (const auto& [button, onLeft] : {std::pair{page_.BitBtn1, true}, {page_.BitBtn2, false}}) {
+        const QImage image = button->grab().toImage();
+        int outer = 0;
+        int inner = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == QColor(0, 0, 255)) {
+                    ++((x < image.width() / 2) == onLeft ? outer : inner);
+                }
+            }
+        }
+        EXPECT_GT(outer, 0) << button->text().toStdString();
+        EXPECT_EQ(inner, 0) << button->text().toStdString();
+    }
+}
+
+// The ring is unfilled and lies over everything else: over the base line it crosses, with
+// the tick it rings showing through.
+TEST_F(TimelinePageTest, MarkerRingsItsTickOnTop)
+{
+    page_.PlaceYouRHere(3);
+    const QImage strip = page_.DateLine->grab().toImage();
+    EXPECT_EQ(strip.pixelColor(197, 92).name().toStdString(), "#ff0000");
+    EXPECT_EQ(strip.pixelColor(204, 92).name().toStdString(), "#00ff00");
+}
+
+} // namespace
+} // namespace chronavell

@@ -1,0 +1,143 @@
+#include "widgets/gradient_fill.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <utility>
+
+namespace chronavell {
+namespace {
+
+// Band `band` from `from` to `to` as the document words it, in floating point rather than
+// with the control's shifts.
+QRgb Expected(QColor from, QColor to, int band)
+{
+    const auto step = [band](int a, int b) {
+        return a + static_cast<int>(std::floor(band * (b - a) / 64.0));
+    };
+    return qRgb(step(from.red(), to.red()), step(from.green(), to.green()),
+                step(from.blue(), to.blue()));
+}
+
+struct Host
+{
+    explicit Host(QSize size)
+    {
+        parent.resize(size);
+        parent.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    }
+    QWidget parent;
+    TGradientFill* fill = new TGradientFill(&parent);
+};
+
+const QColor DialogBlue(108, 108, 255);
+
+TEST(GradientFill, EveryRowHasItsBandsColour)
+{
+    struct Row
+    {
+        const char* name;
+        QColor from, to;
+        int height, bandHeight, lowestBand;
+        QColor lowest;
+    };
+    const Row rows[] = {
+        {"dialog", Qt::black, DialogBlue, 385, 7, 54, QColor(91, 91, 215)},
+        {"about page", Qt::black, QColor(106, 106, 255), 144, 3, 47, QColor(77, 77, 187)},
+        {"icon high", Qt::black, DialogBlue, 32, 1, 31, QColor(52, 52, 123)},
+        {"128 rows", Qt::black, DialogBlue, 128, 3, 42, QColor(70, 70, 167)},
+        {"falling", Qt::white, Qt::black, 64, 2, 31, QColor(131, 131, 131)},
+        {"uniform", DialogBlue, DialogBlue, 100, 2, 49, DialogBlue},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Host host({9, row.height});
+        host.fill->setColorFrom(row.from);
+        host.fill->setColor(row.to);
+        const QImage image = host.parent.grab().toImage();
+        for (int y = 0; y < row.height; ++y) {
+            ASSERT_EQ(image.pixel(0, y), Expected(row.from, row.to, y / row.bandHeight)) << y;
+            ASSERT_EQ(image.pixel(8, y), image.pixel(0, y)) << y;
+        }
+        EXPECT_EQ((row.height - 1) / row.bandHeight, row.lowestBand);
+        EXPECT_EQ(image.pixel(0, row.height - 1), row.lowest.rgb());
+    }
+    // Both instances' band 1, and a falling channel rounded down.
+    EXPECT_EQ(Expected(Qt::black, DialogBlue, 1), qRgb(1, 1, 3));
+    EXPECT_EQ(qRed(Expected(Qt::white, Qt::black, 1)), 251);
+}
+
+TEST(GradientFill, BottomToTopStartsWithColor)
+{
+    Host host({20, 385});
+    host.fill->setColorBgr(0x00FF6C6C); // 0x00BBGGRR
+    host.fill->setFillDirection(TFillDirection::fdBottomToTop);
+    EXPECT_EQ(host.fill->color(), DialogBlue);
+    const QImage image = host.parent.grab().toImage();
+    EXPECT_EQ(image.pixel(5, 0), DialogBlue.rgb());
+    EXPECT_EQ(image.pixel(5, 384), qRgb(16, 16, 39));
+}
+
+TEST(GradientFill, CoversItsParentBeneathItsSiblings)
+{
+    QWidget parent;
+    parent.resize(120, 80);
+    new QWidget(&parent);
+    auto* fill = new TGradientFill(&parent);
+    auto* later = new QWidget(&parent);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    const auto bottom = [&parent] { return parent.findChildren<QWidget*>().value(0); };
+    EXPECT_EQ(bottom(), fill);
+    fill->raise();
+    EXPECT_EQ(bottom(), fill);
+    fill->stackUnder(later);
+    EXPECT_EQ(bottom(), fill);
+
+    fill->setGeometry(10, 10, 32, 32);
+    EXPECT_EQ(fill->geometry(), QRect(0, 0, 120, 80));
+    parent.resize(200, 0); // nothing left to see
+    EXPECT_EQ(fill->geometry(), QRect(0, 0, 200, 0));
+}
+
+TEST(GradientFill, RepaintsOnlyWhenAValueChanges)
+{
+    using Set = std::function<void(TGradientFill&)>;
+    const std::pair<Set, Set> setters[] = {
+        {[](auto& f) { f.setColor(QColor(4, 5, 6)); }, [](auto& f) { f.setColorBgr(0x070605); }},
+        {[](auto& f) { f.setColorFromBgr(0x030201); },
+         [](auto& f) { f.setColorFrom(QColor(1, 2, 4)); }},
+        {[](auto& f) { f.setFillDirection(TFillDirection::fdTopToBottom); },
+         [](auto& f) { f.setFillDirection(TFillDirection::fdBottomToTop); }},
+    };
+    for (const auto& [present, other] : setters) {
+        Host host({30, 30});
+        host.fill->setColor(QColor(4, 5, 6));
+        host.fill->setColorFrom(QColor(1, 2, 3));
+        QTest::qWait(20);
+        int paints = 0;
+        struct Counter : QObject
+        {
+            int* paints;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *paints += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } counter;
+        counter.paints = &paints;
+        host.fill->installEventFilter(&counter);
+        present(*host.fill);
+        QTest::qWait(50);
+        EXPECT_EQ(paints, 0);
+        other(*host.fill);
+        EXPECT_TRUE(QTest::qWaitFor([&paints] { return paints > 0; }, 1000));
+    }
+}
+
+} // namespace
+} // namespace chronavell
