@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     const QApplication application(argc, argv);
     // The name only: a display name would be appended to every window title.
     QApplication::setApplicationName(ApplicationTitle);
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.chronavell.Chronavell"));
 
     SystemClock clock;
     SystemRegionalSettings regional;

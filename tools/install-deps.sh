@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libturbojpeg0-dev
     fonts-liberation2 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev strace file
 )
 
 missing=()

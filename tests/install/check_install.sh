@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root and checks what a user's system would get: the
+# program and its sayings in one private folder, a working link on the PATH, a valid desktop
+# entry and metainfo, and the icon in the hicolor theme.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+private=$(cd "$root/usr" && find lib -maxdepth 2 -type d -name chronavell | head -n 1)
+[ -n "$private" ] || fail "no private program folder under usr/lib"
+[ -x "$root/usr/$private/chronavell" ] || fail "no executable in $private"
+[ -f "$root/usr/$private/Sayings.txt" ] || fail "no Sayings.txt beside the executable"
+cmp -s "$root/usr/$private/Sayings.txt" "$(dirname "$0")/../../assets/Sayings.txt" \
+    || fail "installed sayings differ from the shipped ones"
+[ -L "$root/usr/bin/chronavell" ] || fail "usr/bin/chronavell is no link"
+[ "$(readlink -f "$root/usr/bin/chronavell")" = "$(readlink -f "$root/usr/$private/chronavell")" ] \
+    || fail "usr/bin/chronavell does not lead to the program"
+case "$(readlink "$root/usr/bin/chronavell")" in
+    /*) fail "the link is absolute and would break in a package" ;;
+esac
+
+id=org.chronavell.Chronavell
+desktop="$root/usr/share/applications/$id.desktop"
+[ -f "$desktop" ] || fail "no desktop entry"
+desktop-file-validate "$desktop" || fail "desktop entry invalid"
+grep -qx 'Exec=chronavell' "$desktop" || fail "desktop entry does not start chronavell"
+grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
+    || fail "metainfo invalid"
+for size in 32 48 64 128 256; do
+    icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ -f "$icon" ] || fail "no ${size}x${size} icon"
+    file "$icon" | grep -q "$size x $size" || fail "icon $icon is not $size x $size"
+done
+
+# Started through the link, the program looks for its sayings beside the real executable.
+trace="$root/trace"
+status=0
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$root" timeout 3 \
+    strace -f -qq -e trace=%file -o "$trace" "$root/usr/bin/chronavell" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "the installed program ended early (status $status)"
+grep -q "\"$root/usr/$private/Sayings.txt\"" "$trace" \
+    || fail "the program did not look for Sayings.txt beside its executable"
+echo "install layout OK"
