@@ -3,6 +3,7 @@
 #include "widgets/form_fonts.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
+#include "widgets/place_control.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
@@ -12,25 +13,17 @@
 namespace chronavell {
 namespace {
 
-template <typename Control> Control* Place(QWidget* page, const char* name, QRect geometry)
-{
-    auto* control = new Control(page);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 } // namespace
 
 CurrentDatePage::CurrentDatePage(QWidget* parent)
-    : QWidget(parent), Shape25(Place<Shape>(this, "Shape25", {0, 0, 437, 144})),
-      Image2(Place<Picture>(this, "Image2", {160, 16, 281, 129})),
-      Label2(Place<TextLabel>(this, "Label2", {192, 96, 225, 41})),
-      Label1(Place<TextLabel>(this, "Label1", {160, 12, 281, 29})),
-      Image3(Place<Picture>(this, "Image3", {-32, -21, 201, 177})),
-      Label56(Place<TextLabel>(this, "Label56", {103, 124, 43, 26})),
-      DateTimePicker(Place<QDateEdit>(this, "DateTimePicker", {3, 2, 97, 21})),
-      Button1(Place<QPushButton>(this, "Button1", {8, 56, 89, 25}))
+    : QWidget(parent), Shape25(PlaceControl<Shape>(this, "Shape25", {0, 0, 437, 144})),
+      Image2(PlaceControl<Picture>(this, "Image2", {160, 16, 281, 129})),
+      Label2(PlaceControl<TextLabel>(this, "Label2", {192, 96, 225, 41})),
+      Label1(PlaceControl<TextLabel>(this, "Label1", {160, 12, 281, 29})),
+      Image3(PlaceControl<Picture>(this, "Image3", {-32, -21, 201, 177})),
+      Label56(PlaceControl<TextLabel>(this, "Label56", {103, 124, 43, 26})),
+      DateTimePicker(PlaceControl<QDateEdit>(this, "DateTimePicker", {3, 2, 97, 21})),
+      Button1(PlaceControl<QPushButton>(this, "Button1", {8, 56, 89, 25}))
 {
     Shape25->setPen(Qt::black, 1);
     Shape25->setFill(Qt::black);
@@ -70,7 +63,8 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     DateTimePicker->setDate(QDate(2000, 9, 20));
     DateTimePicker->setCursor(Qt::PointingHandCursor);
     DateTimePicker->setAccessibleName(QStringLiteral("Picked day"));
-    DateTimePicker->setAccessibleDescription(QStringLiteral("The day whose Imperial date is shown"));
+    DateTimePicker->setAccessibleDescription(
+        QStringLiteral("The day whose Imperial date is shown"));
     DateTimePicker->setFont(FormFont(SansSerifFace, 11));
     QPalette pickerColours = DateTimePicker->palette();
     pickerColours.setColor(QPalette::Base, QColor(187, 187, 255));

@@ -2,6 +2,7 @@
 
 #include "widgets/form_fonts.h"
 #include "widgets/gradient_fill.h"
+#include "widgets/place_control.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
@@ -11,14 +12,6 @@
 
 namespace chronavell {
 namespace {
-
-template <typename Control> Control* Place(QWidget* dialog, const QString& name, QRect geometry)
-{
-    auto* control = new Control(dialog);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
 
 struct ClassEntry
 {
@@ -78,9 +71,11 @@ const QColor ExplanationYellow(255, 255, 0);
 TFCheckDate::TFCheckDate(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      GradientFill1(Place<TGradientFill>(this, QStringLiteral("GradientFill1"), {0, 0, 415, 385})),
-      SpeedButton1(Place<QToolButton>(this, QStringLiteral("SpeedButton1"), {360, 328, 50, 50})),
-      TitleLabel(Place<TextLabel>(this, QStringLiteral("TitleLabel"), {16, 4, 186, 24}))
+      GradientFill1(
+          PlaceControl<TGradientFill>(this, QStringLiteral("GradientFill1"), {0, 0, 415, 385})),
+      SpeedButton1(
+          PlaceControl<QToolButton>(this, QStringLiteral("SpeedButton1"), {360, 328, 50, 50})),
+      TitleLabel(PlaceControl<TextLabel>(this, QStringLiteral("TitleLabel"), {16, 4, 186, 24}))
 {
     setObjectName(QStringLiteral("FCheckDate"));
     setWindowTitle(QStringLiteral("Check Date Classes"));
@@ -116,7 +111,7 @@ TFCheckDate::TFCheckDate(QWidget* parent)
 
     const QFont explanationFont = FormFont(SmallFace, 9);
     const auto explain = [&](const QString& name, QRect box, const char* text) {
-        auto* label = Place<TextLabel>(this, name, box);
+        auto* label = PlaceControl<TextLabel>(this, name, box);
         label->setText(QString::fromUtf8(text));
         label->setFont(explanationFont);
         label->setTextColour(ExplanationYellow);
@@ -131,8 +126,8 @@ TFCheckDate::TFCheckDate(QWidget* parent)
 
     const QFont captionFont = FormFont(SansSerifFace, 11, true);
     for (std::size_t index = 0; index < Classes.size(); ++index) {
-        auto* caption = Place<TextLabel>(this, QStringLiteral("ClassCaption%1").arg(index),
-                                         {5, Classes.at(index).captionTop, 46, 13});
+        auto* caption = PlaceControl<TextLabel>(this, QStringLiteral("ClassCaption%1").arg(index),
+                                                {5, Classes.at(index).captionTop, 46, 13});
         caption->setText(QStringLiteral("Class %1:").arg(index));
         caption->setFont(captionFont);
         caption->setTextColour(Qt::white);
@@ -140,7 +135,7 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     }
 
     // Wider than the dialog on purpose: the bar runs off the right-hand edge.
-    WhiteRule = Place<Shape>(this, QStringLiteral("WhiteRule"), {16, 26, 600, 4});
+    WhiteRule = PlaceControl<Shape>(this, QStringLiteral("WhiteRule"), {16, 26, 600, 4});
     WhiteRule->setPen(Qt::white, 1);
     WhiteRule->setFill(Qt::white);
 }

@@ -5,6 +5,7 @@
 #include "widgets/gradient_fill.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
+#include "widgets/place_control.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
@@ -24,20 +25,12 @@ const QColor Aqua(0, 255, 255);
 const QColor Violet(128, 0, 255);
 const QColor Lime(0, 255, 0);
 
-template <typename Control> Control* Place(QWidget* page, const char* name, QRect geometry)
-{
-    auto* control = new Control(page);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 // A one-line caption as wide and high as its text. An italic face leans past its last
 // advance, so the ink is measured too and nothing of it is clipped.
 TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const QFont& font,
                         const QColor& colour, const QString& text)
 {
-    auto* label = Place<TextLabel>(page, name, {});
+    auto* label = PlaceControl<TextLabel>(page, name, {});
     label->setFont(font);
     label->setTextColour(colour);
     label->setText(text);
@@ -51,7 +44,7 @@ TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const Q
 
 Shape* PlaceFrame(QWidget* page, const char* name, QRect geometry)
 {
-    auto* shape = Place<Shape>(page, name, geometry);
+    auto* shape = PlaceControl<Shape>(page, name, geometry);
     shape->setPen(Qt::black, 1);
     shape->setFill(Violet);
     return shape;
@@ -68,7 +61,7 @@ QFont Underlined(QFont font)
 AboutPage::AboutPage(QWidget* parent)
     : QWidget(parent),
       // Its stored bounds do not matter: it covers the page at run time.
-      GradientFill4(Place<TGradientFill>(this, "GradientFill4", {0, 0, 32, 32})),
+      GradientFill4(PlaceControl<TGradientFill>(this, "GradientFill4", {0, 0, 32, 32})),
       Label52(PlaceCaption(this, "Label52", {48, 26}, FormFont(SansSerifFace, 11, true), Yellow,
                            QStringLiteral("Version - 1.0"))),
       Label53(PlaceCaption(this, "Label53", {8, 42}, FormFont(SansSerifFace, 13), Yellow,
@@ -78,7 +71,7 @@ AboutPage::AboutPage(QWidget* parent)
       Label4(PlaceCaption(this, "Label4", {44, 6}, FormFont(SansSerifFace, 16, true, true),
                           Qt::white, QStringLiteral("Chronavell"))),
       Shape38(PlaceFrame(this, "Shape38", {336, -8, 105, 153})),
-      Label5(Place<TextLabel>(this, "Label5", {10, 120, 287, 41})),
+      Label5(PlaceControl<TextLabel>(this, "Label5", {10, 120, 287, 41})),
       Label55(PlaceCaption(this, "Label55", {10, 65}, FormFont(SansSerifFace, 11), Yellow,
                            QStringLiteral("Scrivener-Major Oren Haldecott - reckoning and code"))),
       Label57(PlaceCaption(this, "Label57", {10, 78}, FormFont(SansSerifFace, 11), Yellow,
@@ -88,8 +81,8 @@ AboutPage::AboutPage(QWidget* parent)
       Label59(PlaceCaption(this, "Label59", {18, 105}, Underlined(FormFont(SansSerifFace, 11)),
                            Yellow, QStringLiteral("The Velquist Archive of Ages"))),
       Shape39(PlaceFrame(this, "Shape39", {347, 6, 79, 131})),
-      Image6(Place<Picture>(this, "Image6", {348, 7, 78, 130})),
-      Panel1(Place<QFrame>(this, "Panel1", {4, 4, 34, 34})), Image1(new Picture(Panel1)),
+      Image6(PlaceControl<Picture>(this, "Image6", {348, 7, 78, 130})),
+      Panel1(PlaceControl<QFrame>(this, "Panel1", {4, 4, 34, 34})), Image1(new Picture(Panel1)),
       openSite_([](const QUrl& site) { QDesktopServices::openUrl(site); })
 {
     GradientFill4->setColorFrom(Qt::black);

@@ -4,6 +4,7 @@
 #include "widgets/form_fonts.h"
 #include "widgets/glyph_strip.h"
 #include "widgets/picture.h"
+#include "widgets/place_control.h"
 #include "widgets/text_label.h"
 
 #include <QAbstractItemView>
@@ -17,20 +18,11 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QColor Lime(0, 255, 0);
 
-template <typename Control, typename... Arguments>
-Control* Place(QWidget* page, const char* name, QRect geometry, Arguments&&... arguments)
-{
-    auto* control = new Control(std::forward<Arguments>(arguments)..., page);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, int positions,
                        const FieldBounds& bounds, const char* toolTip)
 {
-    auto* field =
-        Place<DigitField>(page, name, geometry, positions, bounds.LowerText, bounds.UpperText);
+    auto* field = PlaceControl<DigitField>(page, name, geometry, positions, bounds.LowerText,
+                                           bounds.UpperText);
     QPalette colours = field->palette();
     colours.setColor(QPalette::Base, Navy);
     colours.setColor(QPalette::Text, Lime);
@@ -44,7 +36,7 @@ DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, int posi
 QToolButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const char* glyph,
                          const char* toolTip)
 {
-    auto* button = Place<QToolButton>(page, name, geometry);
+    auto* button = PlaceControl<QToolButton>(page, name, geometry);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
@@ -70,7 +62,7 @@ const FieldBounds ConversionPage::MillenniumBounds{0, QStringLiteral("00"), 50,
                                                    QStringLiteral("50")};
 
 ConversionPage::ConversionPage(QWidget* parent)
-    : QWidget(parent), Image4(Place<Picture>(this, "Image4", {0, 0, 437, 144})),
+    : QWidget(parent), Image4(PlaceControl<Picture>(this, "Image4", {0, 0, 437, 144})),
       NMonth(PlaceField(this, "NMonth", {8, 88, 33, 28}, 2, MonthBounds, "Month")),
       NDay(PlaceField(this, "NDay", {48, 88, 33, 28}, 2, DayBounds, "Day")),
       NYear(PlaceField(this, "NYear", {88, 88, 65, 28}, 5, YearBounds, "Year")),
@@ -78,14 +70,14 @@ ConversionPage::ConversionPage(QWidget* parent)
                                ":/assets/glyph-to-imperial.png", "Convert To Imperial")),
       SpeedButton2(PlaceButton(this, "SpeedButton2", {160, 103, 41, 33},
                                ":/assets/glyph-from-imperial.png", "Convert From Imperial")),
-      Label7(Place<TextLabel>(this, "Label7", {216, 90, 11, 20})),
+      Label7(PlaceControl<TextLabel>(this, "Label7", {216, 90, 11, 20})),
       IYearSeg(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, 3, SegmentBounds, "Year Segment")),
       IYear(PlaceField(this, "IYear", {296, 88, 49, 28}, 3, ImperialYearBounds, "Year")),
       IMill(PlaceField(this, "IMill", {376, 88, 33, 28}, 2, MillenniumBounds, "Millennium")),
-      ComboBox(Place<QComboBox>(this, "ComboBox", {2, 16, 111, 19})),
+      ComboBox(PlaceControl<QComboBox>(this, "ComboBox", {2, 16, 111, 19})),
       SpeedButton3(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
                                "Help with \"Check Date\"")),
-      BLINKER(Place<Picture>(this, "BLINKER", {376, 96, 232, 288}))
+      BLINKER(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
 {
     // The background is a bitmap of its own, which the blink draws into.
     Image4->setImage(QImage(QStringLiteral(":/assets/conversion-background.png"))
@@ -116,8 +108,8 @@ ConversionPage::ConversionPage(QWidget* parent)
     ComboBox->view()->setPalette(listColours);
 
     // Kept in the background's own format, so that a blink is a plain copy of rows.
-    BLINKER->setImage(QImage(QStringLiteral(":/assets/blink-strip.png"))
-                          .convertToFormat(QImage::Format_RGB32));
+    BLINKER->setImage(
+        QImage(QStringLiteral(":/assets/blink-strip.png")).convertToFormat(QImage::Format_RGB32));
     BLINKER->setVisible(false);
 
     setTabOrder(NMonth, NDay);

@@ -3,21 +3,14 @@
 #include "widgets/hotspot.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
+#include "widgets/place_control.h"
 
 namespace chronavell {
 namespace {
 
-template <typename Control> Control* Place(QWidget* page, const char* name, QRect geometry)
-{
-    auto* control = new Control(page);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const QString& hint)
 {
-    auto* area = Place<Hotspot>(page, name, geometry);
+    auto* area = PlaceControl<Hotspot>(page, name, geometry);
     area->setCursor(Qt::PointingHandCursor);
     area->setToolTip(hint);
     return area;
@@ -26,7 +19,7 @@ Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const QSt
 } // namespace
 
 LinksPage::LinksPage(QWidget* parent)
-    : QWidget(parent), Image8(Place<Picture>(this, "Image8", {0, 0, 437, 144})),
+    : QWidget(parent), Image8(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
       LinkVelquist(
           PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
                        QStringLiteral("The Velquist provided the information for the Timeline"))),

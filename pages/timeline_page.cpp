@@ -4,6 +4,7 @@
 #include "widgets/glyph_strip.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
+#include "widgets/place_control.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
@@ -107,19 +108,11 @@ const Event Events[] = {
     {TickLeft(41), {742, 52, 75, 29}, "Siege of Kessarine Prime", {}},
 };
 
-template <typename Control> Control* Place(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 // Frame, separators, base line and leads are all bars with an outline as wide as they are,
 // less one pixel: the outline alone covers them.
 Shape* PlaceBar(QWidget* strip, QRect geometry, const QColor& colour)
 {
-    auto* bar = Place<Shape>(strip, "", geometry);
+    auto* bar = PlaceControl<Shape>(strip, "", geometry);
     bar->setPen(colour, 2);
     bar->setFill(colour);
     return bar;
@@ -128,7 +121,7 @@ Shape* PlaceBar(QWidget* strip, QRect geometry, const QColor& colour)
 Shape* PlaceCircle(QWidget* strip, const char* name, QRect geometry, const QColor& outline,
                    int width, const QColor& fill)
 {
-    auto* circle = Place<Shape>(strip, name, geometry);
+    auto* circle = PlaceControl<Shape>(strip, name, geometry);
     circle->setKind(Shape::Kind::Circle);
     circle->setPen(outline, width);
     circle->setFill(fill);
@@ -138,7 +131,7 @@ Shape* PlaceCircle(QWidget* strip, const char* name, QRect geometry, const QColo
 TextLabel* PlaceCaption(QWidget* strip, QRect box, const char* text, const QFont& font,
                         const QColor& colour)
 {
-    auto* caption = Place<TextLabel>(strip, "", box);
+    auto* caption = PlaceControl<TextLabel>(strip, "", box);
     caption->setText(QString::fromLatin1(text));
     caption->setFont(font);
     caption->setTextColour(colour);
@@ -152,8 +145,8 @@ TextLabel* PlaceTickLabel(QWidget* strip, QPoint at, const char* text, const QCo
 {
     const QFont font = FormFont(SmallFace, 8);
     const QString caption = QString::fromLatin1(text);
-    auto* label = Place<TextLabel>(strip, "",
-                                   QRect(at, QFontMetrics(font).size(Qt::TextSingleLine, caption)));
+    auto* label = PlaceControl<TextLabel>(
+        strip, "", QRect(at, QFontMetrics(font).size(Qt::TextSingleLine, caption)));
     label->setText(caption);
     label->setFont(font);
     label->setTextColour(colour);
@@ -178,7 +171,7 @@ void PlaceEvents(QWidget* strip, int anchor, const QColor& colour)
 QPushButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const char* caption,
                          const char* glyph)
 {
-    auto* button = Place<QPushButton>(page, name, geometry);
+    auto* button = PlaceControl<QPushButton>(page, name, geometry);
     button->setText(QString::fromLatin1(caption));
     button->setIcon(GlyphStripIcon(QString::fromLatin1(glyph)));
     button->setIconSize(QSize(16, 16));
@@ -189,12 +182,12 @@ QPushButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const 
 } // namespace
 
 TimelinePage::TimelinePage(QWidget* parent)
-    : QWidget(parent), Image7(Place<Picture>(this, "Image7", {0, 116, PageWidth, 28})),
-      DateLine(Place<QWidget>(this, "DateLine", {0, 0, StripWidth, 117})),
+    : QWidget(parent), Image7(PlaceControl<Picture>(this, "Image7", {0, 116, PageWidth, 28})),
+      DateLine(PlaceControl<QWidget>(this, "DateLine", {0, 0, StripWidth, 117})),
       BitBtn1(PlaceButton(this, "BitBtn1", {1, 119, 75, 24}, "Past", ":/assets/glyph-past.png")),
       BitBtn2(
           PlaceButton(this, "BitBtn2", {361, 119, 75, 24}, "Future", ":/assets/glyph-future.png")),
-      Image5(Place<Picture>(DateLine, "Image5", {3, 3, 819, 111})), YouRHere(nullptr)
+      Image5(PlaceControl<Picture>(DateLine, "Image5", {3, 3, 819, 111})), YouRHere(nullptr)
 {
     Image7->setImage(LoadJpeg(QStringLiteral(":/assets/battle-strip.jpg")));
 
@@ -232,7 +225,7 @@ TimelinePage::TimelinePage(QWidget* parent)
 
     // The base line runs on beyond the strip's right edge as the history does.
     PlaceBar(strip, {StartLeft, 91, 953, 3}, Lime);
-    Shape* start = Place<Shape>(strip, "", {StartLeft, 85, 12, 15});
+    Shape* start = PlaceControl<Shape>(strip, "", {StartLeft, 85, 12, 15});
     start->setPen(Qt::black, 1);
     start->setFill(Lime);
     PlaceTickLabel(strip, {6, 103}, "9000BC", Qt::white);
