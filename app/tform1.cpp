@@ -30,6 +30,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace chronavell {
 namespace {
 
@@ -38,6 +40,7 @@ QTimer* MakeTimer(QObject* owner, const char* name, int interval, bool running)
     auto* timer = new QTimer(owner);
     timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(interval);
+    timer->setProperty("designedInterval", interval);
     if (running) {
         timer->start();
     }
@@ -193,7 +196,19 @@ void TForm1::Timer1Timer()
 
 void TForm1::Button1Click()
 {
-    currentDate_->Label2->setText(DecodeText(PickSaying()));
+    // A saying may be a line of any length, but the label shows three short lines of it at
+    // most: laying out megabytes of text for that would freeze the window.
+    constexpr std::size_t shownBytes = 4096;
+    std::string saying = PickSaying();
+    if (saying.size() > shownBytes) {
+        // Cut before a character, not inside one, so valid UTF-8 stays valid.
+        std::size_t cut = shownBytes;
+        while (cut > 0 && (static_cast<unsigned char>(saying[cut]) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        saying.resize(cut);
+    }
+    currentDate_->Label2->setText(DecodeText(saying));
 }
 
 void TForm1::LoadSayings()
@@ -367,6 +382,14 @@ void TForm1::LinkVelquistClick()
 void TForm1::PlaceYouRHere(int millennium)
 {
     timeline_->PlaceYouRHere(millennium);
+}
+
+void TForm1::setTimerScale(double scale)
+{
+    for (QTimer* timer : {Timer1, Timer2, Timer3}) {
+        const int designed = timer->property("designedInterval").toInt();
+        timer->setInterval(std::max(1, static_cast<int>(designed * scale)));
+    }
 }
 
 double TForm1::pickedDay() const

@@ -76,6 +76,10 @@ public:
     // "[", the picked day's Imperial date, "] : " and the present local time.
     QString CaptionText() const;
 
+    // Runs the three timers at a fraction of their designed intervals, so that a test can go
+    // through a day of ticks in a minute or two.
+    void setTimerScale(double scale);
+
     CurrentDatePage* currentDatePage() const { return currentDate_; }
     ConversionPage* conversionPage() const { return conversion_; }
     const SayingsTable& sayings() const { return sayings_; }

@@ -179,3 +179,42 @@ TEST_F(Blink, TimersAsDesigned)
 
 } // namespace
 } // namespace chronavell
+
+namespace chronavell {
+namespace {
+
+// Counts paint events of every widget it watches.
+class PaintCounter : public QObject
+{
+public:
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        Paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// The caption clock changes the title bar only: a tick repaints nothing inside the window.
+TEST_F(Blink, CaptionTickRepaintsNothingInTheWindow)
+{
+    Show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    for (QWidget* widget : form_->findChildren<QWidget*>()) {
+        widget->installEventFilter(&counter);
+    }
+    form_->installEventFilter(&counter);
+    for (int tick = 0; tick < 5; ++tick) {
+        fake_.TheClock.Now = fake_.TheClock.Now.addSecs(1);
+        form_->Timer1Timer();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(form_->windowTitle(), "[0347005.M 3] : 19:07:10");
+    EXPECT_EQ(counter.Paints, 0);
+}
+
+} // namespace
+} // namespace chronavell
