@@ -8,6 +8,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev strace file
+    clang libclang-rt-14-dev
 )
 
 missing=()

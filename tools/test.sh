@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the same suite built with
-# AddressSanitizer and UndefinedBehaviorSanitizer (leaks included). Exits non-zero when
-# anything fails.
+# AddressSanitizer and UndefinedBehaviorSanitizer (leaks included), and a short run of every
+# fuzz target. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/configure.sh
@@ -22,3 +22,4 @@ UBSAN_OPTIONS=print_stacktrace=1 \
 LSAN_OPTIONS=suppressions="$PWD/tests/sanitizers/lsan.supp" \
     ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)" -E '^(install\.|Soak\.)'
 
+tools/fuzz.sh 30
