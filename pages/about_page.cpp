@@ -100,7 +100,7 @@ AboutPage::AboutPage(QWidget* parent)
 
     // The portrait is a pixel smaller than its control each way and drawn at its own size,
     // so the violet frame's outline shows all round it.
-    Image6->setImage(LoadJpeg(QStringLiteral(":/assets/portrait.jpg")));
+    Image6->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/portrait.jpg")); });
 
     // A plain panel's bevel is one pixel wide in every style; the icon fills what is inside,
     // and where the icon is clear the panel's face shows, not the gradient.

@@ -28,7 +28,7 @@ LinksPage::LinksPage(QWidget* parent)
       LinkBrannoch(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
                                 QStringLiteral("Click Here to visit the Brannoch website")))
 {
-    Image8->setImage(LoadJpeg(QStringLiteral(":/assets/links.jpg")));
+    Image8->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/links.jpg")); });
     Image8->setStretch(true);
 }
 

@@ -189,7 +189,7 @@ TimelinePage::TimelinePage(QWidget* parent)
           PlaceButton(this, "BitBtn2", {361, 119, 75, 24}, "Future", ":/assets/glyph-future.png")),
       Image5(PlaceControl<Picture>(DateLine, "Image5", {3, 3, 819, 111})), YouRHere(nullptr)
 {
-    Image7->setImage(LoadJpeg(QStringLiteral(":/assets/battle-strip.jpg")));
+    Image7->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/battle-strip.jpg")); });
 
     DateLine->setAutoFillBackground(true);
     QPalette black = DateLine->palette();
@@ -205,7 +205,7 @@ TimelinePage::TimelinePage(QWidget* parent)
         QStringLiteral("The ages of the setting, with a ring on the millennium being converted"));
     setTabOrder(BitBtn1, BitBtn2);
 
-    Image5->setImage(LoadJpeg(QStringLiteral(":/assets/starfield.jpg")));
+    Image5->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/starfield.jpg")); });
     Image5->setStretch(true);
 
     QWidget* strip = DateLine;

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include <cstring>
+#include <exception>
+#include <utility>
 
 namespace chronavell {
 
@@ -14,8 +16,37 @@ Picture::Picture(QWidget* parent) : QWidget(parent)
 
 void Picture::setImage(const QImage& image)
 {
+    make_ = nullptr;
     image_ = image;
     update();
+}
+
+void Picture::setDeferredImage(std::function<QImage()> make)
+{
+    make_ = std::move(make);
+    image_ = QImage();
+    update();
+}
+
+const QImage& Picture::image() const
+{
+    makeDeferred();
+    return image_;
+}
+
+void Picture::makeDeferred() const
+{
+    if (!make_) {
+        return;
+    }
+    const std::function<QImage()> make = std::exchange(make_, nullptr);
+    try {
+        image_ = make();
+    } catch (const std::exception& error) {
+        // Drawing is no place for an error to escape into the event loop; a picture built
+        // into the program only fails to decode in a broken build, and then stays blank.
+        qWarning("%s", error.what());
+    }
 }
 
 void Picture::setStretch(bool on)
@@ -28,6 +59,7 @@ void Picture::setStretch(bool on)
 
 void Picture::paste(const QImage& source, const QRect& from, const QRect& to)
 {
+    makeDeferred();
     const QRect target = to.intersected(image_.rect());
     const bool oneToOne = from.size() == to.size() && target == to &&
                           source.rect().contains(from) && source.format() == image_.format() &&
@@ -50,6 +82,7 @@ void Picture::paste(const QImage& source, const QRect& from, const QRect& to)
 
 void Picture::paintEvent(QPaintEvent* event)
 {
+    makeDeferred();
     if (image_.isNull()) {
         return;
     }

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace chronavell {
 
 // A picture drawn at its own size from the control's top-left corner, or stretched to fill
@@ -15,7 +17,10 @@ public:
     explicit Picture(QWidget* parent = nullptr);
 
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    // The picture is made only when it is first drawn or asked for: a page the user may never
+    // open costs nothing at start.
+    void setDeferredImage(std::function<QImage()> make);
+    const QImage& image() const;
     void setStretch(bool on);
     // Copies part of another picture into this one's own bitmap, scaled to the target
     // rectangle (one to one where the sizes agree), and repaints just that part.
@@ -26,7 +31,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage image_;
+    void makeDeferred() const;
+
+    mutable QImage image_;
+    mutable std::function<QImage()> make_;
     bool stretch_ = false;
 };
 
