@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Where the start-up goes, in instructions: runs the program and the bare window once each under
+# callgrind on a private Xvfb display, stops each at its first paint (seen by startup_probe), and
+# prints the instruction counts of the start's main parts and of each library.
+#
+#   bench/startup/profile.sh [--no-build]
+#
+# Instruction counts do not depend on how busy the machine is, unlike the times of run.sh, so
+# one run of each is enough. They leave out the kernel's work (exec, page faults, reading files)
+# and waiting on the X server; run.sh's "CPU until then" rows show how large those are.
+# The callgrind files stay in build-startup/profile/ for callgrind_annotate or kcachegrind.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+probe_build="$repo/build-startup"
+out="$probe_build/profile"
+
+build_first=true
+[ "${1:-}" = --no-build ] && build_first=false
+
+"$repo/tools/install-deps.sh"
+needed=(xvfb valgrind libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3)
+missing=()
+for package in "${needed[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if $build_first; then
+    [ -f "$repo/build/CMakeCache.txt" ] || cmake -S "$repo" -B "$repo/build" -G Ninja >/dev/null
+    cmake --build "$repo/build" --target chronavell >/dev/null
+    [ -f "$probe_build/CMakeCache.txt" ] || cmake -S "$here" -B "$probe_build" -G Ninja >/dev/null
+    cmake --build "$probe_build" >/dev/null
+fi
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "profile.sh: Xvfb did not start" >&2; exit 1; }
+mkdir -m 700 "$work/runtime"
+run_env=(env -i "DISPLAY=:$(head -n1 "$work/display")" "HOME=$work" "PATH=/usr/bin:/bin"
+    "LANG=C.UTF-8" "XDG_RUNTIME_DIR=$work/runtime" "QT_QPA_PLATFORM=xcb")
+
+mkdir -p "$out"
+for program in "$repo/build/app/chronavell" "$probe_build/chronavell_bare_window"; do
+    name=$(basename "$program")
+    # One plain start first, so that both find the font caches and the page cache warm.
+    "${run_env[@]}" "$probe_build/chronavell_startup_probe" --rss-at 0 --idle-from 0 --idle 0 \
+        -- "$program" >/dev/null
+    # Valgrind runs the program some fifty times slower; the probe stops it at its first paint
+    # and callgrind writes its counts as the program ends.
+    "${run_env[@]}" "$probe_build/chronavell_startup_probe" --paint-timeout 600 --rss-at 0 \
+        --idle-from 0 --idle 0 --child-output "$out/$name.log" -- \
+        /usr/bin/valgrind --tool=callgrind --callgrind-out-file="$out/$name.callgrind" \
+        "$program" >/dev/null
+done
+
+python3 "$here/profile_report.py" "$out/chronavell.callgrind" \
+    "$out/chronavell_bare_window.callgrind"

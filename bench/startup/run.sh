@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle figures of the program against a bare Qt window of the same size.
+#
+#   bench/startup/run.sh [--quick] [--idle SECONDS] [--starts N] [--blink-page] [--nice N]
+#                        [--no-build] [RUNS]
+#
+# RUNS (default 7) rounds, each starting the program and then the bare window (A B A B ...), so
+# that a slow spell of the machine falls on both alike. Each start is measured by
+# startup_probe on a private Xvfb display: first frame from the X server's events, resident
+# memory 3 s after the start, then CPU time and context switches over an idle window that
+# opens 4.5 s after the start (20 s long; --quick: 3 runs of 5 s and 6 short starts).
+# Then N more rounds (default 21) of short starts, A B A B, that stop at the first frame: the
+# start-up time varies from start to start far more than the rest, and these cost ~1 s each.
+# --blink-page adds a third program row: the program with its conversion page brought up by a
+# click, the page whose lamp blinks, so that its idle figures include that repaint.
+# --nice -10 (as root) runs the X server and both programs ahead of other work: on a machine that
+# is building or testing beside this, that keeps most, not all, of the disturbance out.
+# The raw lines are kept in build-startup/results-*.txt.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+build="$repo/build"
+probe_build="$repo/build-startup"
+
+runs=7
+idle=20
+starts=21
+blink_page=false
+build_first=true
+quick=false
+nice=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --quick) quick=true ;;
+        --idle) idle=${2:?--idle needs seconds}; shift ;;
+        --starts) starts=${2:?--starts needs a count}; shift ;;
+        --blink-page) blink_page=true ;;
+        --nice) nice=${2:?--nice needs a value}; shift ;;
+        --no-build) build_first=false ;;
+        -h|--help) sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"; exit 0 ;;
+        [0-9]*) runs=$1 ;;
+        *) echo "run.sh: unknown argument $1" >&2; exit 2 ;;
+    esac
+    shift
+done
+if $quick; then
+    runs=3
+    idle=5
+    starts=6
+fi
+# The idle window opens at 4.5 s: the first frame is long done, and a window of whole
+# 5-second periods then holds the same number of lamp blinks in every run.
+rss_at=3
+idle_from=4.5
+
+# ---- what it needs ----------------------------------------------------------------------------
+"$repo/tools/install-deps.sh"
+needed=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3)
+missing=()
+for package in "${needed[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if $build_first; then
+    [ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -G Ninja >/dev/null
+    cmake --build "$build" --target chronavell >/dev/null
+    [ -f "$probe_build/CMakeCache.txt" ] || cmake -S "$here" -B "$probe_build" -G Ninja >/dev/null
+    cmake --build "$probe_build" >/dev/null
+fi
+bare="$probe_build/chronavell_bare_window"
+probe="$probe_build/chronavell_startup_probe"
+for file in "$build/app/chronavell" "$bare" "$probe"; do
+    [ -x "$file" ] || { echo "run.sh: $file is missing (run without --no-build)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# The program runs from a copy, with its sayings beside it as it expects: others rebuild it in
+# the shared build folder, and a run must not measure two versions.
+mkdir "$work/program"
+cp "$build/app/chronavell" "$build/app/Sayings.txt" "$work/program/"
+program="$work/program/chronavell"
+
+# ---- a display of its own ---------------------------------------------------------------------
+
+# -displayfd lets the server take the first free display number and say which when it is ready.
+nice -n "$nice" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
+display=":$(head -n1 "$work/display")"
+mkdir -m 700 "$work/runtime"
+
+# The same small environment for every start: no session bus, no desktop settings, the xcb
+# platform, one locale, so only the programs differ.
+probe_env=(env -i "DISPLAY=$display" "HOME=$work" "PATH=/usr/bin:/bin" "LANG=C.UTF-8"
+    "XDG_RUNTIME_DIR=$work/runtime" "QT_QPA_PLATFORM=xcb")
+
+mkdir -p "$probe_build"
+results="$probe_build/results-$(date +%Y%m%d-%H%M%S).txt"
+{
+    echo "# $(date -Iseconds) runs=$runs idle=$idle starts=$starts nice=$nice display=$display"
+    echo "# cpu: $(lscpu | sed -n 's/^Model name: *//p') x $(nproc)"
+    echo "# qt: $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
+    echo "# program: $(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo unknown)$(
+        git -C "$repo" diff --quiet HEAD 2>/dev/null || echo ' (with uncommitted changes)'),"\
+        "binary sha256 $(sha256sum "$program" | cut -c1-12), built $(
+        date -r "$build/app/chronavell" -Iseconds)"
+    echo "# load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
+} >"$results"
+# Two cores leave no room: a build or a test run beside this one shows in every figure.
+read -r load _ </proc/loadavg
+if awk -v load="$load" 'BEGIN { exit !(load > 0.5) }'; then
+    echo "run.sh: warning: load average $load, other work on the machine blurs the figures" >&2
+fi
+
+measure() { # series name run probe-option... -- program
+    local series=$1 name=$2 run=$3
+    shift 3
+    local line status=0
+    line=$("${probe_env[@]}" "$probe" --child-output "$work/$name.log" --server-pid "$xvfb_pid" \
+        --nice "$nice" "$@") || status=$?
+    echo "series=$series program=$name run=$run $line" >>"$results"
+    if [ "$status" -ne 0 ]; then
+        echo "run.sh: $name failed in run $run: $line" >&2
+        tail -n 20 "$work/$name.log" >&2 || true
+        exit 1
+    fi
+    [ "$series" = starts ] || printf '  %-11s %s\n' "$name" "$(sed 's/ threads_idle.*//' <<<"$line")"
+    # A short pause lets the X server finish with the last client before the next starts.
+    sleep 0.3
+}
+
+# One discarded start of each fills the page cache and the font caches, so the runs that count
+# all find the same warm machine.
+echo "Warm-up on $display"
+"${probe_env[@]}" "$probe" --nice "$nice" --rss-at 1 --idle-from 1 --idle 0 -- "$program" >/dev/null
+"${probe_env[@]}" "$probe" --nice "$nice" --rss-at 1 --idle-from 1 --idle 0 -- "$bare" >/dev/null
+
+full=(--rss-at "$rss_at" --idle-from "$idle_from" --idle "$idle")
+for run in $(seq "$runs"); do
+    echo "Run $run of $runs"
+    measure full chronavell "$run" "${full[@]}" -- "$program"
+    measure full bare "$run" "${full[@]}" -- "$bare"
+    if $blink_page; then
+        # The "General Date Conversion" tab, in window coordinates.
+        measure full blinkpage "$run" "${full[@]}" --click 142,11 -- "$program"
+    fi
+done
+
+# Stopped at the first frame.
+short=(--rss-at 0 --idle-from 0 --idle 0)
+if [ "$starts" -gt 0 ]; then
+    echo "Short starts: $starts rounds"
+fi
+for run in $(seq "$starts"); do
+    measure starts chronavell "$run" "${short[@]}" -- "$program"
+    measure starts bare "$run" "${short[@]}" -- "$bare"
+done
+
+echo "# load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$results"
+echo
+python3 "$here/summarise.py" "$results"
+echo
+echo "Raw figures: $results"
