@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and nothing when all are there.
+# Further package names given as arguments are installed with them (the benchmarks' needs).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev strace file
     clang libclang-rt-14-dev
+    "$@"
 )
 
 missing=()

@@ -19,21 +19,7 @@ out="$probe_build/profile"
 build_first=true
 [ "${1:-}" = --no-build ] && build_first=false
 
-"$repo/tools/install-deps.sh"
-needed=(xvfb valgrind libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3)
-missing=()
-for package in "${needed[@]}"; do
-    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [ "$status" = installed ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$repo/tools/install-deps.sh" xvfb valgrind libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3
 if $build_first; then
     [ -f "$repo/build/CMakeCache.txt" ] || cmake -S "$repo" -B "$repo/build" -G Ninja >/dev/null
     cmake --build "$repo/build" --target chronavell >/dev/null

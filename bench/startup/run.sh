@@ -55,21 +55,7 @@ rss_at=3
 idle_from=4.5
 
 # ---- what it needs ----------------------------------------------------------------------------
-"$repo/tools/install-deps.sh"
-needed=(xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3)
-missing=()
-for package in "${needed[@]}"; do
-    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [ "$status" = installed ] || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$repo/tools/install-deps.sh" xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3
 
 if $build_first; then
     [ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -G Ninja >/dev/null
