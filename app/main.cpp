@@ -5,6 +5,7 @@
 #include "app/site_opener.h"
 #include "app/system_clock.h"
 #include "app/tform1.h"
+#include "widgets/form_fonts.h"
 
 #include <QApplication>
 
@@ -17,6 +18,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(ApplicationTitle);
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.chronavell.Chronavell"));
+    // The window's face serves its tool tips and messages too. Every text box also lays out
+    // its empty text in the application's face as it is made, so a second face would be
+    // loaded at start for nothing.
+    QApplication::setFont(FormFont(SansSerifFace, 11));
 
     SystemClock clock;
     SystemRegionalSettings regional;

@@ -18,6 +18,7 @@
 #include "pages/timeline_page.h"
 #include "widgets/form_fonts.h"
 #include "widgets/picture.h"
+#include "widgets/png_file.h"
 #include "widgets/tabbed_notebook.h"
 #include "widgets/text_label.h"
 
@@ -62,7 +63,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("--------------"));
     setFont(FormFont(SansSerifFace, 11));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon-32.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/assets/icon-32.png")))));
     setFixedSize(445, 172);
     move(8, 9);
 
@@ -322,7 +323,7 @@ void TForm1::SpeedButton2MouseDown()
 
 void TForm1::PrepareBlinkStrip()
 {
-    SpriteStrip_.Bitmap = &conversion_->BLINKER->image();
+    SpriteStrip_.Bitmap = conversion_->BLINKER;
     SpriteStrip_.FrameCount = 2;
     SpriteStrip_.FrameWidth = 232;
     SpriteStrip_.FrameHeight = 144;

@@ -6,15 +6,14 @@
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
+#include "widgets/png_file.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
 #include <QDesktopServices>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QImage>
 
-#include <algorithm>
 #include <utility>
 
 namespace chronavell {
@@ -25,20 +24,15 @@ const QColor Aqua(0, 255, 255);
 const QColor Violet(128, 0, 255);
 const QColor Lime(0, 255, 0);
 
-// A one-line caption as wide and high as its text. An italic face leans past its last
-// advance, so the ink is measured too and nothing of it is clipped.
+// A one-line caption as wide and high as its text.
 TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const QFont& font,
                         const QColor& colour, const QString& text)
 {
-    auto* label = PlaceControl<TextLabel>(page, name, {});
+    auto* label = PlaceControl<TextLabel>(page, name, QRect(topLeft, QSize()));
     label->setFont(font);
     label->setTextColour(colour);
     label->setText(text);
-    const QFontMetrics metrics(font);
-    const QSize laidOut = metrics.size(label->drawFlags(), text);
-    const QRect inked = metrics.boundingRect(text).translated(0, metrics.ascent());
-    label->setGeometry(topLeft.x(), topLeft.y(), std::max(laidOut.width(), inked.right() + 1),
-                       std::max(laidOut.height(), inked.bottom() + 1));
+    label->setAutoSize(true);
     return label;
 }
 
@@ -110,7 +104,7 @@ AboutPage::AboutPage(QWidget* parent)
     Panel1->setAutoFillBackground(true);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(Panel1->contentsRect());
-    Image1->setImage(QImage(QStringLiteral(":/assets/icon-32.png")));
+    Image1->setDeferredImage([] { return ReadPng(QStringLiteral(":/assets/icon-32.png")); });
     Image1->setStretch(true);
 }
 

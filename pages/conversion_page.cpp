@@ -5,6 +5,7 @@
 #include "widgets/glyph_strip.h"
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
+#include "widgets/png_file.h"
 #include "widgets/text_label.h"
 
 #include <QAbstractItemView>
@@ -17,6 +18,12 @@ namespace {
 
 const QColor Navy(0, 0, 128);
 const QColor Lime(0, 255, 0);
+
+// Both pictures are kept in one format, so that a blink is a plain copy of rows.
+QImage LoadPicture(const char* path)
+{
+    return ReadPng(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32);
+}
 
 DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, int positions,
                        const FieldBounds& bounds, const char* toolTip)
@@ -79,9 +86,9 @@ ConversionPage::ConversionPage(QWidget* parent)
                                "Help with \"Check Date\"")),
       BLINKER(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
 {
-    // The background is a bitmap of its own, which the blink draws into.
-    Image4->setImage(QImage(QStringLiteral(":/assets/conversion-background.png"))
-                         .convertToFormat(QImage::Format_RGB32));
+    // The background is a bitmap of its own, which the blink draws into. Neither it nor the
+    // lamp's strip is needed for the first frame, which shows another page.
+    Image4->setDeferredImage([] { return LoadPicture(":/assets/conversion-background.png"); });
 
     Label7->setText(QStringLiteral("0"));
     Label7->setFont(FormFont(SansSerifFace, 16, true));
@@ -107,9 +114,7 @@ ConversionPage::ConversionPage(QWidget* parent)
     ComboBox->setPalette(listColours);
     ComboBox->view()->setPalette(listColours);
 
-    // Kept in the background's own format, so that a blink is a plain copy of rows.
-    BLINKER->setImage(
-        QImage(QStringLiteral(":/assets/blink-strip.png")).convertToFormat(QImage::Format_RGB32));
+    BLINKER->setDeferredImage([] { return LoadPicture(":/assets/blink-strip.png"); });
     BLINKER->setVisible(false);
 
     setTabOrder(NMonth, NDay);

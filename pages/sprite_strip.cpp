@@ -11,7 +11,8 @@ void DrawStripFrame(SpriteStrip strip, std::uint8_t frame, Picture& image, int l
         return;
     }
     const QRect source(0, frame * strip.FrameHeight, strip.FrameWidth, strip.FrameHeight);
-    image.paste(*strip.Bitmap, source, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+    image.paste(strip.Bitmap->image(), source,
+                QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 } // namespace chronavell

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QImage>
-
 #include <cstdint>
 
 namespace chronavell {
@@ -9,10 +7,11 @@ namespace chronavell {
 class Picture;
 
 // A picture holding frames of equal size stacked from top to bottom; frame i starts at row
-// i x FrameHeight. It refers to a bitmap that its owner keeps alive and owns nothing itself.
+// i x FrameHeight. It refers to a picture that its owner keeps alive and owns nothing itself;
+// the picture's bitmap is decoded when the first frame is drawn, not when the strip is set up.
 struct SpriteStrip
 {
-    const QImage* Bitmap = nullptr;
+    const Picture* Bitmap = nullptr;
     std::int32_t FrameCount = 0;
     std::int32_t FrameWidth = 0;
     std::int32_t FrameHeight = 0;

@@ -8,7 +8,6 @@
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
-#include <QFontMetrics>
 #include <QPushButton>
 
 #include <algorithm>
@@ -143,14 +142,12 @@ TextLabel* PlaceCaption(QWidget* strip, QRect box, const char* text, const QFont
 // Tick labels take exactly the room their text needs.
 TextLabel* PlaceTickLabel(QWidget* strip, QPoint at, const char* text, const QColor& colour)
 {
-    const QFont font = FormFont(SmallFace, 8);
-    const QString caption = QString::fromLatin1(text);
-    auto* label = PlaceControl<TextLabel>(
-        strip, "", QRect(at, QFontMetrics(font).size(Qt::TextSingleLine, caption)));
-    label->setText(caption);
-    label->setFont(font);
+    auto* label = PlaceControl<TextLabel>(strip, "", QRect(at, QSize()));
+    label->setText(QString::fromLatin1(text));
+    label->setFont(FormFont(SmallFace, 8));
     label->setTextColour(colour);
     label->setAlignment(Qt::AlignCenter);
+    label->setAutoSize(true);
     return label;
 }
 

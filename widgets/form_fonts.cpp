@@ -1,27 +1,31 @@
 #include "widgets/form_fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace chronavell {
 
-void InstallFontSubstitutes()
+QString StandInFamily(const QString& face)
 {
     // Liberation Sans keeps the narrow proportions the fixed layout was measured with;
-    // DejaVu Sans follows where it is missing.
-    static const bool installed = [] {
-        const QStringList stand_ins{QStringLiteral("Liberation Sans"),
-                                    QStringLiteral("DejaVu Sans")};
-        QFont::insertSubstitutions(SansSerifFace, stand_ins);
-        QFont::insertSubstitutions(SmallFace, stand_ins);
-        return true;
+    // DejaVu Sans follows where it is missing. The font is asked for by its installed name:
+    // a name the font database lacks sends every new size and weight through a search of
+    // all installed fonts for look-alikes, a few milliseconds each at start.
+    static const QString installed = [] {
+        for (const QString& family :
+             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(family)) {
+                return family;
+            }
+        }
+        return QString();
     }();
-    (void)installed;
+    // With neither installed, the design's name lets the font database pick its nearest.
+    return installed.isEmpty() ? face : installed;
 }
 
 QFont FormFont(const QString& face, int pixelHeight, bool bold, bool italic)
 {
-    InstallFontSubstitutes();
-    QFont font(face);
+    QFont font(StandInFamily(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setItalic(italic);

@@ -5,14 +5,14 @@
 
 namespace chronavell {
 
-// The window is designed around two classic bitmap faces that a Linux desktop lacks; each is
-// mapped once to an installed face of similar build, and the controls keep asking for the
-// design's own names at the design's pixel heights.
+// The window is designed around two classic bitmap faces that a Linux desktop lacks; the
+// controls keep asking for the design's own names at the design's pixel heights, and get an
+// installed face of similar build.
 inline const QString SansSerifFace = QStringLiteral("MS Sans Serif");
 inline const QString SmallFace = QStringLiteral("Small Fonts");
 
-// Idempotent; every window and test calls it before making fonts.
-void InstallFontSubstitutes();
+// The installed face that stands in for a design face, looked up once.
+QString StandInFamily(const QString& face);
 
 // A font of the given face whose characters are `pixelHeight` pixels high.
 QFont FormFont(const QString& face, int pixelHeight, bool bold = false, bool italic = false);

@@ -1,5 +1,8 @@
 #include "widgets/glyph_strip.h"
 
+#include "widgets/deferred_icon_engine.h"
+#include "widgets/png_file.h"
+
 #include <QImage>
 #include <QPixmap>
 
@@ -24,11 +27,9 @@ QPixmap Frame(const QImage& strip, int index)
     return QPixmap::fromImage(frame);
 }
 
-} // namespace
-
-QIcon GlyphStripIcon(const QString& path)
+QIcon ReadGlyphStrip(const QString& path)
 {
-    const QImage strip(path);
+    const QImage strip = ReadPng(path);
     if (strip.isNull() || strip.width() < 2 * strip.height()) {
         throw std::runtime_error("The glyph " + path.toStdString() + " cannot be read");
     }
@@ -36,6 +37,13 @@ QIcon GlyphStripIcon(const QString& path)
     icon.addPixmap(Frame(strip, 0), QIcon::Normal);
     icon.addPixmap(Frame(strip, 1), QIcon::Disabled);
     return icon;
+}
+
+} // namespace
+
+QIcon GlyphStripIcon(const QString& path)
+{
+    return QIcon(new DeferredIconEngine([path] { return ReadGlyphStrip(path); }));
 }
 
 } // namespace chronavell

@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace chronavell {
 namespace {
@@ -73,7 +76,7 @@ void TextLabel::setText(const QString& text)
 {
     if (text_ != text) {
         text_ = text;
-        update();
+        textLaidOutAgain();
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
@@ -83,7 +86,7 @@ void TextLabel::setAlignment(Qt::Alignment alignment)
 {
     if (alignment_ != alignment) {
         alignment_ = alignment;
-        update();
+        textLaidOutAgain();
     }
 }
 
@@ -91,7 +94,7 @@ void TextLabel::setWordWrap(bool on)
 {
     if (wordWrap_ != on) {
         wordWrap_ = on;
-        update();
+        textLaidOutAgain();
     }
 }
 
@@ -99,7 +102,7 @@ void TextLabel::setShowMnemonic(bool on)
 {
     if (showMnemonic_ != on) {
         showMnemonic_ = on;
-        update();
+        textLaidOutAgain();
     }
 }
 
@@ -109,6 +112,78 @@ void TextLabel::setTextColour(const QColor& colour)
         colour_ = colour;
         update();
     }
+}
+
+void TextLabel::setAutoSize(bool on)
+{
+    if (autoSize_ != on) {
+        autoSize_ = on;
+        watchParent();
+        textLaidOutAgain();
+    }
+}
+
+QSize TextLabel::sizeHint() const
+{
+    return textExtent();
+}
+
+QSize TextLabel::textExtent() const
+{
+    const QFontMetrics metrics(font());
+    const QSize laidOut = metrics.size(drawFlags(), text_);
+    // An italic face leans past its last advance: the ink is measured too, so that none of
+    // it is clipped.
+    const QRect inked = metrics.boundingRect(plainText()).translated(0, metrics.ascent());
+    return {std::max(laidOut.width(), inked.right() + 1),
+            std::max(laidOut.height(), inked.bottom() + 1)};
+}
+
+void TextLabel::watchParent()
+{
+    // The parent's showing is the moment: a label hidden itself never gets a show event, but
+    // it is still where a click on its place lands on the page.
+    if (autoSize_ && parentWidget() != nullptr) {
+        parentWidget()->installEventFilter(this);
+    }
+}
+
+void TextLabel::textLaidOutAgain()
+{
+    const QWidget* holder = parentWidget() != nullptr ? parentWidget() : this;
+    if (autoSize_ && holder->isVisible()) {
+        resize(textExtent());
+    }
+    update();
+}
+
+void TextLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        textLaidOutAgain();
+    }
+    Hotspot::changeEvent(event);
+}
+
+bool TextLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr) {
+        parentWidget()->removeEventFilter(this);
+    } else if (event->type() == QEvent::ParentChange) {
+        watchParent();
+        textLaidOutAgain();
+    } else if (event->type() == QEvent::Show && parentWidget() == nullptr) {
+        textLaidOutAgain();
+    }
+    return Hotspot::event(event);
+}
+
+bool TextLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (autoSize_ && watched == parentWidget() && event->type() == QEvent::Show) {
+        resize(textExtent());
+    }
+    return Hotspot::eventFilter(watched, event);
 }
 
 int TextLabel::drawFlags() const

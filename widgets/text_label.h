@@ -24,17 +24,32 @@ public:
     void setTextColour(const QColor& colour);
     QColor textColour() const { return colour_; }
 
+    // A label sized to its text keeps its top-left corner and grows or shrinks to the text's
+    // extent, the ink of a leaning face included. It is measured when its parent is shown and
+    // after each change while the parent is on show, hidden or not itself: a page nobody opens
+    // loads no font for it.
+    void setAutoSize(bool on);
+    QSize sizeHint() const override;
+
     // The flags the text is laid out with, for measuring it as it is drawn.
     int drawFlags() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void textLaidOutAgain();
+    QSize textExtent() const;
+    void watchParent();
+
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap_ = false;
     bool showMnemonic_ = false;
+    bool autoSize_ = false;
     QColor colour_ = Qt::black;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 
@@ -81,10 +82,45 @@ TEST(TextLabel, ClickNeedsPressAndReleaseOfTheLeftButton)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(TextLabel, SizedToItsTextOnceItsParentIsShownEvenWhenHiddenItself)
+{
+    for (const bool hidden : {false, true}) {
+        QWidget page;
+        page.resize(300, 100);
+        auto* label = new TextLabel(&page);
+        label->setGeometry(QRect(7, 9, 0, 0));
+        label->setFont(FormFont(SansSerifFace, 11, true, true));
+        label->setText(QStringLiteral("Leaning caption f"));
+        label->setAutoSize(true);
+        label->setHidden(hidden);
+        // Nothing is measured for a page that is not on show.
+        EXPECT_TRUE(label->size().isEmpty()) << hidden;
+
+        page.show();
+        const QSize shown = label->size();
+        EXPECT_EQ(label->pos(), QPoint(7, 9)) << hidden;
+        EXPECT_EQ(shown, label->sizeHint()) << hidden;
+        const QFontMetrics metrics(label->font());
+        const QRect ink = metrics.boundingRect(label->text()).translated(0, metrics.ascent());
+        EXPECT_TRUE(QRect(QPoint(), shown).contains(ink)) << hidden;
+        EXPECT_GE(shown.width(), metrics.horizontalAdvance(label->text())) << hidden;
+
+        // Changes while on show are measured at once.
+        label->setText(label->text() + QStringLiteral(" and more"));
+        EXPECT_GT(label->width(), shown.width()) << hidden;
+        label->setFont(FormFont(SansSerifFace, 22));
+        EXPECT_GT(label->height(), shown.height()) << hidden;
+        EXPECT_EQ(label->pos(), QPoint(7, 9)) << hidden;
+    }
+}
+
 TEST(FormFonts, DesignFacesHaveStandIns)
 {
     for (const QString& face : {SansSerifFace, SmallFace}) {
         const QFont font = FormFont(face, 11, true);
+        // Asked for by its installed name: a name the font database lacks costs a search of
+        // every installed font for each new size and weight.
+        EXPECT_EQ(font.family(), "Liberation Sans") << face.toStdString();
         const QFontInfo info(font);
         EXPECT_EQ(info.family(), "Liberation Sans") << face.toStdString();
         EXPECT_EQ(info.pixelSize(), 11);
