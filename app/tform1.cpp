@@ -7,6 +7,7 @@
 #include "app/regional_settings.h"
 #include "app/site_opener.h"
 #include "app/text_decoding.h"
+#include "app/window_requests.h"
 #include "core/imperial_date.h"
 #include "core/parse_date_text.h"
 #include "dialogs/tfcheck_date.h"
@@ -160,7 +161,7 @@ void TForm1::FormShow()
     // Each step that needs the present moment reads the clock afresh.
     PrepareBlinkStrip();
     LoadSayings();
-    setWindowTitle(CaptionText());
+    showCaption();
     {
         // The program's own write is no user's pick: the change handler stays out of it.
         const QSignalBlocker silent(currentDate_->DateTimePicker);
@@ -187,12 +188,20 @@ void TForm1::FormShow()
 void TForm1::DateTimePickerChange()
 {
     currentDate_->Label1->setText(QString::fromStdString(ImperialDateText(pickedDay())));
-    setWindowTitle(CaptionText());
+    showCaption();
 }
 
 void TForm1::Timer1Timer()
 {
+    showCaption();
+}
+
+void TForm1::showCaption()
+{
     setWindowTitle(CaptionText());
+    // The clock's tick is the one wake-up a second the window cannot avoid; the window
+    // system's echo of the new title should cost one more at most.
+    SendWindowRequests();
 }
 
 void TForm1::Button1Click()

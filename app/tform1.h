@@ -96,6 +96,7 @@ private:
         return [this, handler] { guard_.run([this, handler] { (this->*handler)(); }); };
     }
     void readRegionalSettings();
+    void showCaption();
     void startBlink();
     void connectConversionPage();
     // Fills the unfilled positions with zeros, then keeps the value within its bounds; each
