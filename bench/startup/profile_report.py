@@ -11,6 +11,7 @@ from collections import Counter
 PARTS = [
     ("dynamic linking before main()", "_dl_start "),
     ("QApplication constructor", "QApplication::QApplication(int&"),
+    ("the application's font: the font database is set up", "chronavell::StandInFamily("),
     ("main window constructor", "chronavell::TForm1::TForm1("),
     ("  Current Date page", "chronavell::CurrentDatePage::CurrentDatePage("),
     ("  General Date Conversion page", "chronavell::ConversionPage::ConversionPage("),
@@ -26,13 +27,14 @@ PARTS = [
 
 # Costs that cut across the parts above.
 ACROSS = [
-    ("fonts: every font looked up (all below)", "QFontDatabasePrivate::load(QFontPrivate"),
-    ("  fontconfig set-up and font list", "QFontconfigDatabase::populateFontDatabase("),
+    ("fontconfig reading its configuration and caches", "FcInitLoadConfigAndFonts"),
+    ("Qt's font list", "QFontconfigDatabase::populateFontDatabase("),
+    ("fonts: every font looked up", "QFontDatabasePrivate::load(QFontPrivate"),
     ("  opening font files, matching", "QFontDatabasePrivate::loadEngine("),
     ("  fallback font lists", "QFontconfigDatabase::fallbacksForFamily("),
     ("text shaping", "QTextEngine::shapeText("),
     ("JPEG decoding (turbojpeg)", "tjDecompress2"),
-    ("PNG decoding (QImage from file)", "QImage::load(QString"),
+    ("PNG decoding", "QImageReader::read("),
     ("plugins loaded after start (dlopen)", "dlopen@@"),
 ]
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up, memory and idle figures of the program against a bare Qt window of the same size.
 #
-#   bench/startup/run.sh [--quick] [--idle SECONDS] [--starts N] [--blink-page] [--nice N]
-#                        [--no-build] [RUNS]
+#   bench/startup/run.sh [--quick] [--idle SECONDS] [--starts N] [--blink-page] [--floors]
+#                        [--nice N] [--no-build] [RUNS]
 #
 # RUNS (default 7) rounds, each starting the program and then the bare window (A B A B ...), so
 # that a slow spell of the machine falls on both alike. Each start is measured by
@@ -13,6 +13,9 @@
 # start-up time varies from start to start far more than the rest, and these cost ~1 s each.
 # --blink-page adds a third program row: the program with its conversion page brought up by a
 # click, the page whose lamp blinks, so that its idle figures include that repaint.
+# --floors adds two more floors beside the bare window: "bare-text", the bare window with one
+# line of text (what the font machinery costs any window that shows text), and "bare-clock",
+# the bare window writing the time into its title every second as any Qt program would.
 # --nice -10 (as root) runs the X server and both programs ahead of other work: on a machine that
 # is building or testing beside this, that keeps most, not all, of the disturbance out.
 # The raw lines are kept in build-startup/results-*.txt.
@@ -27,6 +30,7 @@ runs=7
 idle=20
 starts=21
 blink_page=false
+floors=false
 build_first=true
 quick=false
 nice=0
@@ -36,6 +40,7 @@ while [ $# -gt 0 ]; do
         --idle) idle=${2:?--idle needs seconds}; shift ;;
         --starts) starts=${2:?--starts needs a count}; shift ;;
         --blink-page) blink_page=true ;;
+        --floors) floors=true ;;
         --nice) nice=${2:?--nice needs a value}; shift ;;
         --no-build) build_first=false ;;
         -h|--help) sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"; exit 0 ;;
@@ -157,6 +162,10 @@ for run in $(seq "$runs"); do
         # The "General Date Conversion" tab, in window coordinates.
         measure full blinkpage "$run" "${full[@]}" --click 142,11 -- "$program"
     fi
+    if $floors; then
+        measure full bare-text "$run" "${full[@]}" -- "$bare" --text
+        measure full bare-clock "$run" "${full[@]}" -- "$bare" --caption-clock
+    fi
 done
 
 # Stopped at the first frame.
@@ -167,6 +176,9 @@ fi
 for run in $(seq "$starts"); do
     measure starts chronavell "$run" "${short[@]}" -- "$program"
     measure starts bare "$run" "${short[@]}" -- "$bare"
+    if $floors; then
+        measure starts bare-text "$run" "${short[@]}" -- "$bare" --text
+    fi
 done
 
 echo "# load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$results"

@@ -689,6 +689,9 @@ int main(int argc, char* argv[])
     long long rssAnonKib = -1; // the program's own pages: heap, pictures, caches
     long long rssFileKib = -1; // pages of libraries and fonts, shared with other programs
     long long threadsAtRss = -1;
+    // Again at the end of the idle window: by then every lamp blink has run once, and what was
+    // put off at start has been made.
+    long long rssEndKib = -1;
     MachineTimes machineBefore;
     MachineTimes machineAfter;
     std::map<long, ThreadSample> before;
@@ -714,6 +717,7 @@ int main(int argc, char* argv[])
         if (alive) {
             after = SampleProcess(pid);
             machineAfter = SampleMachine();
+            rssEndKib = StatusField(ReadFile("/proc/" + std::to_string(pid) + "/status"), "VmRSS");
         } else {
             failure = "exited-while-idle";
         }
@@ -738,7 +742,8 @@ int main(int argc, char* argv[])
                 "paint_srv_ms=%s cpu_to_paint_ms=%s server_cpu_to_paint_ms=%s faults_to_paint=%lld "
                 "frame_ms=%s "
                 "first_area=%ld paints_to_frame=%d "
-                "rss_kib=%lld rss_anon_kib=%lld rss_file_kib=%lld threads=%lld idle_s=%.1f "
+                "rss_kib=%lld rss_anon_kib=%lld rss_file_kib=%lld threads=%lld rss_end_kib=%lld "
+                "idle_s=%.1f "
                 "gui_cpu_ms=%.0f gui_run_ms=%.2f gui_vcsw=%lld gui_ivcsw=%lld "
                 "proc_cpu_ms=%.0f proc_run_ms=%.2f proc_vcsw=%lld proc_ivcsw=%lld "
                 "threads_idle=%zu/%zu idle_damage=%d machine_busy_pct=%.1f\n",
@@ -746,7 +751,7 @@ int main(int argc, char* argv[])
                 Ms(seen.exposeMs).c_str(), seen.serverFills, Ms(seen.firstPaintMs).c_str(),
                 paintServer.c_str(), Ms(cpuToPaint).c_str(), Ms(serverCpuToPaint).c_str(),
                 faultsToPaint, Ms(seen.fullFrameMs).c_str(), seen.firstPaintArea,
-                seen.paintsBeforeFull, rssKib, rssAnonKib, rssFileKib, threadsAtRss,
+                seen.paintsBeforeFull, rssKib, rssAnonKib, rssFileKib, threadsAtRss, rssEndKib,
                 options.idleFor, tickMs(gui.ticks), nsMs(gui.runtimeNs), gui.voluntary,
                 gui.involuntary, tickMs(all.ticks), nsMs(all.runtimeNs), all.voluntary,
                 all.involuntary, before.size(), after.size(), seen.idleDamageEvents, machineBusy);

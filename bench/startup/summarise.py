@@ -22,6 +22,8 @@ FIGURES = [
     ("rss_file", "  of it files: libraries, fonts (MiB)", lambda r: r["rss_file_kib"] / 1024,
      "diff"),
     ("threads", "threads", lambda r: r["threads"], "diff"),
+    ("rss_end", "RSS at the end of the idle window (MiB)",
+     lambda r: r["rss_end_kib"] / 1024 if r.get("rss_end_kib", -1) > 0 else "NA", "diff"),
     ("gui_run", "GUI thread CPU, idle (ms/s, schedstat)",
      lambda r: r["gui_run_ms"] / r["idle_s"], "diff"),
     ("gui_cpu", "GUI thread CPU, idle (ms/s, utime+stime)",
