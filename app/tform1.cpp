@@ -37,12 +37,15 @@
 namespace chronavell {
 namespace {
 
-QTimer* MakeTimer(QObject* owner, const char* name, int interval, bool running)
+QTimer* MakeTimer(QObject* owner, const char* name, int interval, bool running,
+                  Qt::TimerType type = Qt::CoarseTimer)
 {
     auto* timer = new QTimer(owner);
     timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(interval);
+    timer->setTimerType(type);
     timer->setProperty("designedInterval", interval);
+    timer->setProperty("designedType", static_cast<int>(type));
     if (running) {
         timer->start();
     }
@@ -58,7 +61,12 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
       platform_(platform), guard_(platform.Reporter), TabbedNotebook1(new TabbedNotebook(this)),
       currentDate_(new CurrentDatePage), conversion_(new ConversionPage),
       timeline_(new TimelinePage), links_(new LinksPage), about_(new AboutPage),
-      Timer1(MakeTimer(this, "Timer1", 1000, true)), Timer2(MakeTimer(this, "Timer2", 5000, true)),
+      // The clock and the lamp's period run on whole seconds of the system's clock, so that a
+      // lamp that lights, and the 1-second countdown that puts it out, share the clock tick's
+      // wake-up instead of waking the program on their own. The countdown keeps its second
+      // from wherever it starts: a click may start it at any moment.
+      Timer1(MakeTimer(this, "Timer1", 1000, true, Qt::VeryCoarseTimer)),
+      Timer2(MakeTimer(this, "Timer2", 5000, true, Qt::VeryCoarseTimer)),
       Timer3(MakeTimer(this, "Timer3", 1000, false))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -398,7 +406,11 @@ void TForm1::setTimerScale(double scale)
 {
     for (QTimer* timer : {Timer1, Timer2, Timer3}) {
         const int designed = timer->property("designedInterval").toInt();
-        timer->setInterval(std::max(1, static_cast<int>(designed * scale)));
+        const int interval = std::max(1, static_cast<int>(designed * scale));
+        // Whole seconds cannot express a shorter interval.
+        const auto type = static_cast<Qt::TimerType>(timer->property("designedType").toInt());
+        timer->setTimerType(interval < 1000 ? Qt::CoarseTimer : type);
+        timer->setInterval(interval);
     }
 }
 

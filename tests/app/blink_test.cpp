@@ -5,14 +5,22 @@
 #include "widgets/picture.h"
 #include "widgets/tabbed_notebook.h"
 
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace chronavell {
 namespace {
@@ -214,6 +222,44 @@ TEST_F(Blink, CaptionTickRepaintsNothingInTheWindow)
     }
     EXPECT_EQ(form_->windowTitle(), "[0347005.M 3] : 19:07:10");
     EXPECT_EQ(counter.Paints, 0);
+}
+
+// Left running on the real clock, the lamp lights and goes out on the caption clock's own
+// ticks: the idle window wakes once a second for all three timers, not once more per edge.
+TEST(BlinkTimers, LampEdgesFallOnClockTicks)
+{
+    // Started 0.3 s past a whole second of the monotonic clock, which Qt's timers run on, a
+    // clock timer that merely keeps within 5% drifts to the half seconds within four ticks,
+    // away from the lamp's timers.
+    timespec now{};
+    ASSERT_EQ(clock_gettime(CLOCK_MONOTONIC, &now), 0);
+    QThread::msleep(static_cast<unsigned long>((1300 - now.tv_nsec / 1'000'000) % 1000));
+    test_support::FakePlatform fake;
+    fake.Executable.Directory = std::filesystem::temp_directory_path();
+    TForm1 form(fake.platform());
+    form.show();
+    QElapsedTimer clock;
+    clock.start();
+    std::map<std::string, std::vector<qint64>> fired;
+    for (const char* name : {"Timer1", "Timer2", "Timer3"}) {
+        auto* timer = form.findChild<QTimer*>(QString::fromLatin1(name));
+        ASSERT_NE(timer, nullptr) << name;
+        QObject::connect(timer, &QTimer::timeout, &form,
+                         [&fired, &clock, name] { fired[name].push_back(clock.elapsed()); });
+    }
+    // The first lamp lights within 5 s and goes out a second later.
+    QTest::qWait(6600);
+    ASSERT_GE(fired["Timer2"].size(), 1U);
+    ASSERT_GE(fired["Timer3"].size(), 1U);
+    ASSERT_GE(fired["Timer1"].size(), 5U);
+    for (const char* edge : {"Timer2", "Timer3"}) {
+        for (const qint64 at : fired[edge]) {
+            const bool onATick =
+                std::any_of(fired["Timer1"].begin(), fired["Timer1"].end(),
+                            [at](qint64 tick) { return std::abs(tick - at) <= 20; });
+            EXPECT_TRUE(onATick) << edge << " at " << at << " ms";
+        }
+    }
 }
 
 } // namespace
