@@ -17,6 +17,7 @@
 #include "pages/links_page.h"
 #include "pages/site_addresses.h"
 #include "pages/timeline_page.h"
+#include "widgets/deferred_popup_combo_box.h"
 #include "widgets/form_fonts.h"
 #include "widgets/picture.h"
 #include "widgets/png_file.h"

@@ -1,6 +1,7 @@
 #include "pages/conversion_page.h"
 
 #include "pages/digit_field.h"
+#include "widgets/deferred_popup_combo_box.h"
 #include "widgets/form_fonts.h"
 #include "widgets/glyph_strip.h"
 #include "widgets/picture.h"
@@ -8,7 +9,6 @@
 #include "widgets/png_file.h"
 #include "widgets/text_label.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
 #include <QToolButton>
@@ -81,7 +81,7 @@ ConversionPage::ConversionPage(QWidget* parent)
       IYearSeg(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, 3, SegmentBounds, "Year Segment")),
       IYear(PlaceField(this, "IYear", {296, 88, 49, 28}, 3, ImperialYearBounds, "Year")),
       IMill(PlaceField(this, "IMill", {376, 88, 33, 28}, 2, MillenniumBounds, "Millennium")),
-      ComboBox(PlaceControl<QComboBox>(this, "ComboBox", {2, 16, 111, 19})),
+      ComboBox(PlaceControl<DeferredPopupComboBox>(this, "ComboBox", {2, 16, 111, 19})),
       SpeedButton3(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
                                "Help with \"Check Date\"")),
       BLINKER(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
@@ -112,7 +112,7 @@ ConversionPage::ConversionPage(QWidget* parent)
         listColours.setColor(role, Lime);
     }
     ComboBox->setPalette(listColours);
-    ComboBox->view()->setPalette(listColours);
+    ComboBox->setPopupPalette(listColours);
 
     BLINKER->setDeferredImage([] { return LoadPicture(":/assets/blink-strip.png"); });
     BLINKER->setVisible(false);

@@ -3,11 +3,11 @@
 #include <QString>
 #include <QWidget>
 
-class QComboBox;
 class QToolButton;
 
 namespace chronavell {
 
+class DeferredPopupComboBox;
 class DigitField;
 class Picture;
 class TextLabel;
@@ -50,7 +50,7 @@ public:
     DigitField* IYearSeg;
     DigitField* IYear;
     DigitField* IMill;
-    QComboBox* ComboBox;
+    DeferredPopupComboBox* ComboBox;
     QToolButton* SpeedButton3;
     Picture* BLINKER;
 };

@@ -3,9 +3,11 @@
 #include "pages/conversion_page.h"
 #include "pages/digit_field.h"
 #include "support/qt_printers.h"
+#include "widgets/deferred_popup_combo_box.h"
 #include "widgets/tabbed_notebook.h"
 #include "widgets/text_label.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QRandomGenerator>
 #include <QTest>
@@ -207,6 +209,32 @@ TEST_F(ConversionPageTest, CheckClassSetsOnlyTheCheckDigit)
     // The program's own selection runs no handler.
     list->setCurrentIndex(2);
     EXPECT_EQ(form_->findChild<TextLabel*>("Label7")->text(), "7");
+}
+
+// The class list's popup costs nothing until it is first opened, and then shows the list's
+// face in navy and lime; a later change of face reaches it as in any list.
+TEST_F(ConversionPageTest, ClassListPopupMadeOnFirstOpeningInTheListsFaceAndColours)
+{
+    auto* list = form_->findChild<DeferredPopupComboBox*>("ComboBox");
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->hasPopup());
+    EXPECT_EQ(list->findChild<QAbstractItemView*>(), nullptr);
+
+    list->showPopup();
+    QAbstractItemView* popup = list->view();
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->font().pixelSize(), 9);
+    EXPECT_TRUE(popup->font().bold());
+    EXPECT_EQ(popup->font().family(), list->font().family());
+    EXPECT_EQ(popup->palette().color(QPalette::Base), QColor(0, 0, 128));
+    EXPECT_EQ(popup->palette().color(QPalette::Text), QColor(0, 255, 0));
+    EXPECT_EQ(popup->model()->rowCount(), 10);
+    list->hidePopup();
+
+    QFont larger = list->font();
+    larger.setPixelSize(12);
+    list->setFont(larger);
+    EXPECT_EQ(popup->font().pixelSize(), 12);
 }
 
 // Whatever the user types, the field ends all digits and within its range.

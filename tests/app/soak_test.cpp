@@ -3,6 +3,7 @@
 #include "pages/conversion_page.h"
 #include "pages/digit_field.h"
 #include "support/qt_printers.h"
+#include "widgets/deferred_popup_combo_box.h"
 #include "widgets/picture.h"
 
 #include <QApplication>

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QComboBox>
+#include <QPalette>
+
+namespace chronavell {
+
+// A drop-down list whose popup is made when it is first opened. Qt's own list builds its
+// popup, a list view in a window of its own, as soon as its font is set, which for a list on
+// a page not on show is work and memory spent at start for nothing. The popup takes the
+// list's face and the colours given here.
+class DeferredPopupComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit DeferredPopupComboBox(QWidget* parent = nullptr);
+
+    void setPopupPalette(const QPalette& colours);
+    void showPopup() override;
+    // Whether the popup has been made yet.
+    bool hasPopup() const { return popupMade_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void makePopup();
+
+    QPalette popupColours_;
+    bool popupMade_ = false;
+};
+
+} // namespace chronavell
