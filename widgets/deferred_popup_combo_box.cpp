@@ -37,7 +37,8 @@ void DeferredPopupComboBox::changeEvent(QEvent* event)
     // The only thing the list does with a new font is hand it to its popup, making the popup
     // to do so; without one there is nothing to hand it to yet.
     if (event->type() == QEvent::FontChange && !popupMade_) {
-        QWidget::changeEvent(event);
+        // Past the list's own handling on purpose: that is what would make the popup.
+        QWidget::changeEvent(event); // NOLINT(bugprone-parent-virtual-call)
         return;
     }
     QComboBox::changeEvent(event);
