@@ -27,39 +27,18 @@ if $build_first; then
     cmake --build "$probe_build" >/dev/null
 fi
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "profile.sh: Xvfb did not start" >&2; exit 1; }
-mkdir -m 700 "$work/runtime"
-run_env=(env -i "DISPLAY=:$(head -n1 "$work/display")" "HOME=$work" "PATH=/usr/bin:/bin"
-    "LANG=C.UTF-8" "XDG_RUNTIME_DIR=$work/runtime" "QT_QPA_PLATFORM=xcb")
+. "$here/private_display.sh"
+start_private_display
 
 mkdir -p "$out"
 for program in "$repo/build/app/chronavell" "$probe_build/chronavell_bare_window"; do
     name=$(basename "$program")
     # One plain start first, so that both find the font caches and the page cache warm.
-    "${run_env[@]}" "$probe_build/chronavell_startup_probe" --rss-at 0 --idle-from 0 --idle 0 \
+    "${probe_env[@]}" "$probe_build/chronavell_startup_probe" --rss-at 0 --idle-from 0 --idle 0 \
         -- "$program" >/dev/null
     # Valgrind runs the program some fifty times slower; the probe stops it at its first paint
     # and callgrind writes its counts as the program ends.
-    "${run_env[@]}" "$probe_build/chronavell_startup_probe" --paint-timeout 600 --rss-at 0 \
+    "${probe_env[@]}" "$probe_build/chronavell_startup_probe" --paint-timeout 600 --rss-at 0 \
         --idle-from 0 --idle 0 --child-output "$out/$name.log" -- \
         /usr/bin/valgrind --tool=callgrind --callgrind-out-file="$out/$name.callgrind" \
         "$program" >/dev/null

@@ -74,17 +74,7 @@ for file in "$build/app/chronavell" "$bare" "$probe"; do
     [ -x "$file" ] || { echo "run.sh: $file is missing (run without --no-build)" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+. "$here/private_display.sh"
 
 # The program runs from a copy, with its sayings beside it as it expects: others rebuild it in
 # the shared build folder, and a run must not measure two versions.
@@ -94,23 +84,7 @@ program="$work/program/chronavell"
 
 # ---- a display of its own ---------------------------------------------------------------------
 
-# -displayfd lets the server take the first free display number and say which when it is ready.
-nice -n "$nice" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
-display=":$(head -n1 "$work/display")"
-mkdir -m 700 "$work/runtime"
-
-# The same small environment for every start: no session bus, no desktop settings, the xcb
-# platform, one locale, so only the programs differ.
-probe_env=(env -i "DISPLAY=$display" "HOME=$work" "PATH=/usr/bin:/bin" "LANG=C.UTF-8"
-    "XDG_RUNTIME_DIR=$work/runtime" "QT_QPA_PLATFORM=xcb")
+start_private_display "$nice"
 
 mkdir -p "$probe_build"
 results="$probe_build/results-$(date +%Y%m%d-%H%M%S).txt"
