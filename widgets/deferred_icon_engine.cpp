@@ -1,6 +1,7 @@
 #include "widgets/deferred_icon_engine.h"
 
-#include <exception>
+#include "widgets/make_once.h"
+
 #include <utility>
 
 namespace chronavell {
@@ -9,16 +10,7 @@ DeferredIconEngine::DeferredIconEngine(std::function<QIcon()> make) : make_(std:
 
 const QIcon& DeferredIconEngine::icon()
 {
-    if (make_) {
-        const std::function<QIcon()> make = std::exchange(make_, nullptr);
-        try {
-            icon_ = make();
-        } catch (const std::exception& error) {
-            // Drawing is no place for an error to escape into the event loop; an icon built
-            // into the program only fails to decode in a broken build, and then stays blank.
-            qWarning("%s", error.what());
-        }
-    }
+    MakeOnce(make_, icon_);
     return icon_;
 }
 

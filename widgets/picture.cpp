@@ -1,10 +1,11 @@
 #include "widgets/picture.h"
 
+#include "widgets/make_once.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <cstring>
-#include <exception>
 #include <utility>
 
 namespace chronavell {
@@ -36,17 +37,7 @@ const QImage& Picture::image() const
 
 void Picture::makeDeferred() const
 {
-    if (!make_) {
-        return;
-    }
-    const std::function<QImage()> make = std::exchange(make_, nullptr);
-    try {
-        image_ = make();
-    } catch (const std::exception& error) {
-        // Drawing is no place for an error to escape into the event loop; a picture built
-        // into the program only fails to decode in a broken build, and then stays blank.
-        qWarning("%s", error.what());
-    }
+    MakeOnce(make_, image_);
 }
 
 void Picture::setStretch(bool on)
