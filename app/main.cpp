@@ -5,6 +5,7 @@
 #include "app/site_opener.h"
 #include "app/system_clock.h"
 #include "app/tform1.h"
+#include "build_info.h"
 #include "widgets/form_fonts.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     // The name only: a display name would be appended to every window title.
     QApplication::setApplicationName(ApplicationTitle);
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.chronavell.Chronavell"));
+    QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     // The window's face serves its tool tips and messages too. Every text box also lays out
     // its empty text in the application's face as it is made, so a second face would be
     // loaded at start for nothing.

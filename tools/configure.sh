@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --preset default >/dev/null
 fi

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (tests/fuzz) with clang into build/fuzz and runs each one for
+# Builds the libFuzzer targets (tests/fuzz, the fuzz preset) with clang into build/fuzz and runs each one for
 # a while, starting from its committed seed corpus. Exits non-zero when any target finds
 # something; the input that did it is kept under build/fuzz/artifacts/<target>/.
 #
@@ -24,8 +24,8 @@ target_tmp="$(mktemp -d /dev/shm/chronavell-fuzz.XXXXXX 2>/dev/null || mktemp -d
 trap 'rm -rf "$scratch" "$target_tmp"' EXIT
 
 build=build/fuzz
-if ! { cmake -S tests/fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ &&
-    cmake --build "$build"; } >"$scratch/build.log" 2>&1; then
+if ! { { [ -f "$build/CMakeCache.txt" ] || cmake --preset fuzz; } &&
+    cmake --build --preset fuzz; } >"$scratch/build.log" 2>&1; then
     cat "$scratch/build.log" >&2
     echo "fuzz build failed" >&2
     exit 2
@@ -54,7 +54,7 @@ for entry in "${targets[@]}"; do
     cp -r "tests/fuzz/corpus/$target" "$corpus"
     mkdir -p "$artifacts"
 
-    if TMPDIR="$target_tmp" "$build/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+    if TMPDIR="$target_tmp" "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1; then
         runs="$(awk '/^stat::number_of_executed_units:/ { print $2 }' "$log")"
         echo "$target: ${runs:-?} executions, no finding"

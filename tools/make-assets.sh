@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build/assetgen"
+build="$root/build"
 log="$(mktemp)"
 runtime="$(mktemp -d)"
 trap 'rm -rf "$log" "$runtime"' EXIT
@@ -15,12 +15,11 @@ fail() {
     exit 1
 }
 
-cmake -S "$root/tools/assetgen" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    >"$log" 2>&1 || fail "configure"
-# Only the generator: its tests build and run with ctest in the same folder.
+"$root/tools/configure.sh" >"$log" 2>&1 || fail "configure"
+# Only the generator: its tests run with the rest (tools/test.sh).
 cmake --build "$build" --target chronavell-assetgen >"$log" 2>&1 || fail "build"
 
 # No display is needed: text is drawn through the offscreen platform, which
 # still wants a private runtime folder.
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" \
-    "$build/chronavell-assetgen" "$root/assets" >"$log" 2>&1 || fail "asset generation"
+    "$build/tools/assetgen/chronavell-assetgen" "$root/assets" >"$log" 2>&1 || fail "asset generation"

@@ -12,11 +12,9 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 # The sanitizers slow everything down, so the day-long soak and the install checks (which
 # test packaging, not memory) run in the normal build only.
 if [ ! -f build/sanitize/CMakeCache.txt ]; then
-    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DCHRONAVELL_SANITIZE=ON \
-        -DCHRONAVELL_BUILD_BENCH=OFF >/dev/null
+    cmake --preset sanitize >/dev/null
 fi
-cmake --build build/sanitize
+cmake --build --preset sanitize
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 UBSAN_OPTIONS=print_stacktrace=1 \
 LSAN_OPTIONS=suppressions="$PWD/tests/sanitizers/lsan.supp" \

@@ -8,12 +8,12 @@
 # Instruction counts do not depend on how busy the machine is, unlike the times of run.sh, so
 # one run of each is enough. They leave out the kernel's work (exec, page faults, reading files)
 # and waiting on the X server; run.sh's "CPU until then" rows show how large those are.
-# The callgrind files stay in build-startup/profile/ for callgrind_annotate or kcachegrind.
+# The callgrind files stay in build/bench/startup/profile/ for callgrind_annotate or kcachegrind.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-probe_build="$repo/build-startup"
+probe_build="$repo/build/bench/startup"
 out="$probe_build/profile"
 
 build_first=true
@@ -21,10 +21,10 @@ build_first=true
 
 "$repo/tools/install-deps.sh" xvfb valgrind libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3
 if $build_first; then
-    [ -f "$repo/build/CMakeCache.txt" ] || cmake -S "$repo" -B "$repo/build" -G Ninja >/dev/null
-    cmake --build "$repo/build" --target chronavell >/dev/null
-    [ -f "$probe_build/CMakeCache.txt" ] || cmake -S "$here" -B "$probe_build" -G Ninja >/dev/null
-    cmake --build "$probe_build" >/dev/null
+    "$repo/tools/configure.sh" >/dev/null
+    # Configured again: the probe is left out until its xcb headers are installed.
+    cmake "$repo/build" >/dev/null
+    cmake --build "$repo/build" --target chronavell chronavell_bare_window chronavell_startup_probe >/dev/null
 fi
 
 . "$here/private_display.sh"

@@ -18,13 +18,13 @@
 # the bare window writing the time into its title every second as any Qt program would.
 # --nice -10 (as root) runs the X server and both programs ahead of other work: on a machine that
 # is building or testing beside this, that keeps most, not all, of the disturbance out.
-# The raw lines are kept in build-startup/results-*.txt.
+# The raw lines are kept in build/bench/startup/results-*.txt.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 build="$repo/build"
-probe_build="$repo/build-startup"
+probe_build="$repo/build/bench/startup"
 
 runs=7
 idle=20
@@ -63,10 +63,10 @@ idle_from=4.5
 "$repo/tools/install-deps.sh" xvfb xauth libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3
 
 if $build_first; then
-    [ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -G Ninja >/dev/null
-    cmake --build "$build" --target chronavell >/dev/null
-    [ -f "$probe_build/CMakeCache.txt" ] || cmake -S "$here" -B "$probe_build" -G Ninja >/dev/null
-    cmake --build "$probe_build" >/dev/null
+    "$repo/tools/configure.sh" >/dev/null
+    # Configured again: the probe is left out until its xcb headers are installed.
+    cmake "$build" >/dev/null
+    cmake --build "$build" --target chronavell chronavell_bare_window chronavell_startup_probe >/dev/null
 fi
 bare="$probe_build/chronavell_bare_window"
 probe="$probe_build/chronavell_startup_probe"
