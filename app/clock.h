@@ -4,11 +4,15 @@
 
 #include <QDateTime>
 
+#include <chrono>
 #include <cstdint>
 
 namespace chronavell {
 
-// The present moment, as the desktop's clock tells it.
+class Timer;
+
+// The present moment, as the desktop's clock tells it, and the timers that run on it: a test
+// sets both to any moment and moves them on together, without waiting.
 class Clock
 {
 public:
@@ -17,6 +21,10 @@ public:
     virtual QDateTime localNow() const = 0;
     // Milliseconds since midnight UTC, 0 to 86,399,999.
     virtual std::uint32_t utcMillisecondOfDay() const = 0;
+    // A timer owned by `owner`, stopped. A very coarse timer ticks on whole seconds of the
+    // clock, so that several such timers share their wake-ups.
+    virtual Timer* makeTimer(QObject* owner, std::chrono::milliseconds interval,
+                             Qt::TimerType type) = 0;
 };
 
 // The date value of a local date and time: days since 30 December 1899 and the time of day

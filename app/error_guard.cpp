@@ -1,6 +1,6 @@
 #include "app/error_guard.h"
 
-#include "app/text_decoding.h"
+#include "widgets/text_decoding.h"
 
 #include <stdexcept>
 

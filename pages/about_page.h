@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QUrl>
 #include <QWidget>
-
-#include <functional>
 
 class QFrame;
 
 namespace chronavell {
 
+class Hotspot;
 class Picture;
 class Shape;
+class SiteOpener;
 class TGradientFill;
 class TextLabel;
 
@@ -22,37 +21,30 @@ class AboutPage : public QWidget
     Q_OBJECT
 
 public:
-    // Hands a web address to the desktop. The result is not looked at: a failed open is the
-    // desktop's to report.
-    using OpenSite = std::function<void(const QUrl&)>;
+    explicit AboutPage(SiteOpener& opener, QWidget* parent = nullptr);
 
-    explicit AboutPage(QWidget* parent = nullptr);
-
-    // By default the desktop's own handler opens the site; the main window passes its own.
-    void setSiteOpener(OpenSite open);
-
+private:
     // Marks the hidden link as visited and opens the timeline contributor's site.
     void Label59Click();
 
-    // Controls in painting order, the bottom one first.
-    TGradientFill* GradientFill4;
-    TextLabel* Label52;
-    TextLabel* Label53;
-    TextLabel* Label54;
-    TextLabel* Label4;
-    Shape* Shape38;
-    TextLabel* Label5;
-    TextLabel* Label55;
-    TextLabel* Label57;
-    TextLabel* Label58;
-    TextLabel* Label59;
-    Shape* Shape39;
-    Picture* Image6;
-    QFrame* Panel1;
-    Picture* Image1;
-
-private:
-    OpenSite openSite_;
+    SiteOpener& opener_;
+    // In painting order, the bottom one first.
+    TGradientFill* gradient_;
+    TextLabel* version_;
+    TextLabel* copyrightSign_;
+    TextLabel* rightsNotice_;
+    TextLabel* title_;
+    Shape* band_;
+    TextLabel* disclaimer_;
+    TextLabel* firstCredit_;
+    TextLabel* secondCredit_;
+    TextLabel* thirdCredit_;
+    TextLabel* timelineLink_;
+    Hotspot* timelineLinkArea_;
+    Shape* portraitFrame_;
+    Picture* portrait_;
+    QFrame* iconPanel_;
+    Picture* icon_;
 };
 
 } // namespace chronavell

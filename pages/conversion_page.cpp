@@ -1,5 +1,7 @@
 #include "pages/conversion_page.h"
 
+#include "core/imperial_date.h"
+#include "core/parse_date_text.h"
 #include "pages/digit_field.h"
 #include "widgets/deferred_popup_combo_box.h"
 #include "widgets/form_fonts.h"
@@ -10,14 +12,35 @@
 #include "widgets/text_label.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QImage>
 #include <QToolButton>
 
 namespace chronavell {
+
 namespace {
+
+// The range a field's value is kept in, and the texts written when it falls outside.
+struct Bounds
+{
+    int Lowest;
+    QString LowerText;
+    int Highest;
+    QString UpperText;
+};
 
 const QColor Navy(0, 0, 128);
 const QColor Lime(0, 255, 0);
+
+const Bounds MonthBounds{1, QStringLiteral("01"), 12, QStringLiteral("12")};
+const Bounds DayBounds{1, QStringLiteral("01"), 31, QStringLiteral("31")};
+const Bounds YearBounds{0, QStringLiteral("00000"), 50000, QStringLiteral("50000")};
+const Bounds SegmentBounds{0, QStringLiteral("000"), 999, QStringLiteral("999")};
+const Bounds ImperialYearBounds{0, QStringLiteral("000"), 999, QStringLiteral("999")};
+const Bounds MillenniumBounds{0, QStringLiteral("00"), 50, QStringLiteral("50")};
+
+// The lit corner of the background: the strip's frames are this size.
+const QRect LampCorner(205, 0, 232, 144);
 
 // Both pictures are kept in one format, so that a blink is a plain copy of rows.
 QImage LoadPicture(const char* path)
@@ -26,7 +49,7 @@ QImage LoadPicture(const char* path)
 }
 
 DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, int positions,
-                       const FieldBounds& bounds, const char* toolTip)
+                       const Bounds& bounds, const char* toolTip)
 {
     auto* field = PlaceControl<DigitField>(page, name, geometry, positions, bounds.LowerText,
                                            bounds.UpperText);
@@ -55,55 +78,67 @@ QToolButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const 
     return button;
 }
 
+std::int32_t Value(const DigitField& field)
+{
+    return ParseInteger(field.text().toStdString());
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Fills the unfilled positions with zeros, then keeps the value within its bounds; each write
+// re-enters the field's own handler, which finds the text already in order.
+void Normalise(DigitField& field, const Bounds& bounds)
+{
+    field.setText(BlanksToZeros(field.text()));
+    if (Value(field) < bounds.Lowest) {
+        field.setText(bounds.LowerText);
+    }
+    if (Value(field) > bounds.Highest) {
+        field.setText(bounds.UpperText);
+    }
+}
+
 } // namespace
 
-const FieldBounds ConversionPage::MonthBounds{1, QStringLiteral("01"), 12, QStringLiteral("12")};
-const FieldBounds ConversionPage::DayBounds{1, QStringLiteral("01"), 31, QStringLiteral("31")};
-const FieldBounds ConversionPage::YearBounds{0, QStringLiteral("00000"), 50000,
-                                             QStringLiteral("50000")};
-const FieldBounds ConversionPage::SegmentBounds{0, QStringLiteral("000"), 999,
-                                                QStringLiteral("999")};
-const FieldBounds ConversionPage::ImperialYearBounds{0, QStringLiteral("000"), 999,
-                                                     QStringLiteral("999")};
-const FieldBounds ConversionPage::MillenniumBounds{0, QStringLiteral("00"), 50,
-                                                   QStringLiteral("50")};
-
 ConversionPage::ConversionPage(QWidget* parent)
-    : QWidget(parent), Image4(PlaceControl<Picture>(this, "Image4", {0, 0, 437, 144})),
-      NMonth(PlaceField(this, "NMonth", {8, 88, 33, 28}, 2, MonthBounds, "Month")),
-      NDay(PlaceField(this, "NDay", {48, 88, 33, 28}, 2, DayBounds, "Day")),
-      NYear(PlaceField(this, "NYear", {88, 88, 65, 28}, 5, YearBounds, "Year")),
-      SpeedButton1(PlaceButton(this, "SpeedButton1", {160, 68, 41, 33},
-                               ":/assets/glyph-to-imperial.png", "Convert To Imperial")),
-      SpeedButton2(PlaceButton(this, "SpeedButton2", {160, 103, 41, 33},
-                               ":/assets/glyph-from-imperial.png", "Convert From Imperial")),
-      Label7(PlaceControl<TextLabel>(this, "Label7", {216, 90, 11, 20})),
-      IYearSeg(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, 3, SegmentBounds, "Year Segment")),
-      IYear(PlaceField(this, "IYear", {296, 88, 49, 28}, 3, ImperialYearBounds, "Year")),
-      IMill(PlaceField(this, "IMill", {376, 88, 33, 28}, 2, MillenniumBounds, "Millennium")),
-      ComboBox(PlaceControl<DeferredPopupComboBox>(this, "ComboBox", {2, 16, 111, 19})),
-      SpeedButton3(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
-                               "Help with \"Check Date\"")),
-      BLINKER(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
+    : QWidget(parent), background_(PlaceControl<Picture>(this, "Image4", {0, 0, 437, 144})),
+      month_(PlaceField(this, "NMonth", {8, 88, 33, 28}, 2, MonthBounds, "Month")),
+      day_(PlaceField(this, "NDay", {48, 88, 33, 28}, 2, DayBounds, "Day")),
+      year_(PlaceField(this, "NYear", {88, 88, 65, 28}, 5, YearBounds, "Year")),
+      toImperial_(PlaceButton(this, "SpeedButton1", {160, 68, 41, 33},
+                              ":/assets/glyph-to-imperial.png", "Convert To Imperial")),
+      fromImperial_(PlaceButton(this, "SpeedButton2", {160, 103, 41, 33},
+                                ":/assets/glyph-from-imperial.png", "Convert From Imperial")),
+      checkDigit_(PlaceControl<TextLabel>(this, "Label7", {216, 90, 11, 20})),
+      segment_(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, 3, SegmentBounds, "Year Segment")),
+      imperialYear_(PlaceField(this, "IYear", {296, 88, 49, 28}, 3, ImperialYearBounds, "Year")),
+      millennium_(PlaceField(this, "IMill", {376, 88, 33, 28}, 2, MillenniumBounds, "Millennium")),
+      checkClass_(PlaceControl<DeferredPopupComboBox>(this, "ComboBox", {2, 16, 111, 19})),
+      help_(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
+                        "Help with \"Check Date\"")),
+      lampFrames_(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
 {
     // The background is a bitmap of its own, which the blink draws into. Neither it nor the
     // lamp's strip is needed for the first frame, which shows another page.
-    Image4->setDeferredImage([] { return LoadPicture(":/assets/conversion-background.png"); });
+    background_->setDeferredImage([] { return LoadPicture(":/assets/conversion-background.png"); });
 
-    Label7->setText(QStringLiteral("0"));
-    Label7->setFont(FormFont(SansSerifFace, 16, true));
-    Label7->setTextColour(Qt::white);
-    Label7->setToolTip(QStringLiteral("Check Date"));
+    checkDigit_->setText(QStringLiteral("0"));
+    checkDigit_->setFont(FormFont(SansSerifFace, 16, true));
+    checkDigit_->setTextColour(Qt::white);
+    checkDigit_->setToolTip(QStringLiteral("Check Date"));
 
     for (int index = 0; index <= 9; ++index) {
-        ComboBox->addItem(QStringLiteral("Class %1").arg(index));
+        checkClass_->addItem(QStringLiteral("Class %1").arg(index));
     }
-    ComboBox->setFont(FormFont(SmallFace, 9, true));
-    ComboBox->setMaxVisibleItems(10);
-    ComboBox->setCursor(Qt::PointingHandCursor);
-    ComboBox->setToolTip(QStringLiteral("Set \"Check Date\""));
-    ComboBox->setAccessibleName(QStringLiteral("Check date class"));
-    QPalette listColours = ComboBox->palette();
+    checkClass_->setFont(FormFont(SmallFace, 9, true));
+    checkClass_->setMaxVisibleItems(10);
+    checkClass_->setCursor(Qt::PointingHandCursor);
+    checkClass_->setToolTip(QStringLiteral("Set \"Check Date\""));
+    checkClass_->setAccessibleName(QStringLiteral("Check date class"));
+    QPalette listColours = checkClass_->palette();
     for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
         listColours.setColor(role, Navy);
     }
@@ -111,18 +146,159 @@ ConversionPage::ConversionPage(QWidget* parent)
          {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
         listColours.setColor(role, Lime);
     }
-    ComboBox->setPalette(listColours);
-    ComboBox->setPopupPalette(listColours);
+    checkClass_->setPalette(listColours);
+    checkClass_->setPopupPalette(listColours);
 
-    BLINKER->setDeferredImage([] { return LoadPicture(":/assets/blink-strip.png"); });
-    BLINKER->setVisible(false);
+    lampFrames_->setDeferredImage([] { return LoadPicture(":/assets/blink-strip.png"); });
+    lampFrames_->setVisible(false);
 
-    setTabOrder(NMonth, NDay);
-    setTabOrder(NDay, NYear);
-    setTabOrder(NYear, IYearSeg);
-    setTabOrder(IYearSeg, IYear);
-    setTabOrder(IYear, IMill);
-    setTabOrder(IMill, ComboBox);
+    setTabOrder(month_, day_);
+    setTabOrder(day_, year_);
+    setTabOrder(year_, segment_);
+    setTabOrder(segment_, imperialYear_);
+    setTabOrder(imperialYear_, millennium_);
+    setTabOrder(millennium_, checkClass_);
+
+    connect(month_, &DigitField::changed, this, &ConversionPage::NMonthChange);
+    connect(day_, &DigitField::changed, this, &ConversionPage::NDayChange);
+    connect(year_, &DigitField::changed, this, &ConversionPage::NYearChange);
+    connect(segment_, &DigitField::changed, this, &ConversionPage::IYearSegChange);
+    connect(imperialYear_, &DigitField::changed, this, &ConversionPage::IYearChange);
+    connect(millennium_, &DigitField::changed, this, &ConversionPage::IMillChange);
+    // Only a choice the user makes: the program's own selection announces nothing.
+    connect(checkClass_, &QComboBox::activated, this, &ConversionPage::ComboBoxChange);
+    connect(toImperial_, &QToolButton::clicked, this, &ConversionPage::convertToImperialClicked);
+    connect(fromImperial_, &QToolButton::clicked, this,
+            &ConversionPage::convertFromImperialClicked);
+    connect(help_, &QToolButton::clicked, this, &ConversionPage::helpClicked);
+    // A press of any mouse button lights the lamp, before the button acts on it.
+    toImperial_->installEventFilter(this);
+    fromImperial_->installEventFilter(this);
+}
+
+DigitField* ConversionPage::field(Field which) const
+{
+    switch (which) {
+    case Field::Month:
+        return month_;
+    case Field::Day:
+        return day_;
+    case Field::Year:
+        return year_;
+    case Field::Segment:
+        return segment_;
+    case Field::ImperialYear:
+        return imperialYear_;
+    case Field::Millennium:
+        return millennium_;
+    }
+    return nullptr;
+}
+
+void ConversionPage::writeField(Field which, const QString& text)
+{
+    field(which)->setText(text);
+}
+
+void ConversionPage::setCheckClass(int index)
+{
+    checkClass_->setCurrentIndex(index);
+}
+
+void ConversionPage::NMonthChange()
+{
+    Normalise(*month_, MonthBounds);
+}
+
+void ConversionPage::NDayChange()
+{
+    Normalise(*day_, DayBounds);
+}
+
+void ConversionPage::NYearChange()
+{
+    Normalise(*year_, YearBounds);
+}
+
+void ConversionPage::IYearSegChange()
+{
+    Normalise(*segment_, SegmentBounds);
+}
+
+void ConversionPage::IYearChange()
+{
+    Normalise(*imperialYear_, ImperialYearBounds);
+}
+
+void ConversionPage::IMillChange()
+{
+    Normalise(*millennium_, MillenniumBounds);
+    emit millenniumChanged(Value(*millennium_));
+}
+
+void ConversionPage::ComboBoxChange()
+{
+    checkDigit_->setText(QString::number(checkClass_->currentIndex()));
+}
+
+void ConversionPage::convertToImperial()
+{
+    const QString joined = month_->text() + u'/' + day_->text() + u'/' + year_->text();
+    const double date = ParseDateText(joined.toStdString());
+    // The year is read afresh for every component, each write having run its handler first.
+    segment_->setText(Text(ImperialComponent(Value(*year_), ImperialSegmentPart, date)));
+    imperialYear_->setText(Text(ImperialComponent(Value(*year_), ImperialYearPart, date)));
+    millennium_->setText(Text(ImperialComponent(Value(*year_), ImperialMillenniumPart, date)));
+}
+
+void ConversionPage::convertFromImperial()
+{
+    const auto component = [this](int part) {
+        return Text(CalendarComponent(segment_->text().toStdString(),
+                                      imperialYear_->text().toStdString(),
+                                      millennium_->text().toStdString(), part));
+    };
+    month_->setText(component(CalendarMonthPart));
+    day_->setText(component(CalendarDayPart));
+    year_->setText(component(CalendarYearPart));
+}
+
+void ConversionPage::PrepareBlinkStrip()
+{
+    strip_.Bitmap = lampFrames_;
+    strip_.FrameCount = 2;
+    strip_.FrameWidth = LampCorner.width();
+    strip_.FrameHeight = LampCorner.height();
+    strip_.Flag = true;
+}
+
+bool ConversionPage::lightLamp()
+{
+    drawLampFrame(1);
+    return strip_.Bitmap != nullptr;
+}
+
+void ConversionPage::dimLamp()
+{
+    drawLampFrame(0);
+}
+
+void ConversionPage::drawLampFrame(std::uint8_t frame)
+{
+    DrawStripFrame(strip_, frame, *background_, LampCorner.left(), LampCorner.top(),
+                   LampCorner.right() + 1, LampCorner.bottom() + 1);
+}
+
+bool ConversionPage::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == toImperial_) {
+        emit convertToImperialPressed();
+    } else if (press && watched == fromImperial_) {
+        emit convertFromImperialPressed();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace chronavell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/sprite_strip.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -12,47 +14,84 @@ class DigitField;
 class Picture;
 class TextLabel;
 
-// The range a digit field's normalisation keeps its value in, and the texts it writes when
-// the value falls outside.
-struct FieldBounds
-{
-    int Lowest;
-    QString LowerText;
-    int Highest;
-    QString UpperText;
-};
-
 // The second page: month, day and year on one side, the Imperial check digit, year segment,
-// year and millennium on the other, the two convert buttons between them. It only builds and
-// places its controls; the main window gives them their behaviour.
+// year and millennium on the other, the two convert buttons between them. Every field keeps
+// itself in order: after each change its blanks become zeros and its value is kept within
+// its range.
 class ConversionPage : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum class Field
+    {
+        Month,
+        Day,
+        Year,
+        Segment,
+        ImperialYear,
+        Millennium
+    };
+
     explicit ConversionPage(QWidget* parent = nullptr);
 
-    static const FieldBounds MonthBounds;
-    static const FieldBounds DayBounds;
-    static const FieldBounds YearBounds;
-    static const FieldBounds SegmentBounds;
-    static const FieldBounds ImperialYearBounds;
-    static const FieldBounds MillenniumBounds;
+    // Writes into a field as typing would: the field puts itself in order before this returns.
+    void writeField(Field field, const QString& text);
+    // The program's own choice of a check class, shown without announcing it.
+    void setCheckClass(int index);
 
-    // Controls in painting order.
-    Picture* Image4;
-    DigitField* NMonth;
-    DigitField* NDay;
-    DigitField* NYear;
-    QToolButton* SpeedButton1;
-    QToolButton* SpeedButton2;
-    TextLabel* Label7;
-    DigitField* IYearSeg;
-    DigitField* IYear;
-    DigitField* IMill;
-    DeferredPopupComboBox* ComboBox;
-    QToolButton* SpeedButton3;
-    Picture* BLINKER;
+    // Month, day and year into the Imperial fields, and back. An ordinary date that is no day
+    // of the calendar throws EConvertError and changes no field.
+    void convertToImperial();
+    void convertFromImperial();
+
+    // The emblem's lamp: the strip holds the unlit and the lit picture of its corner.
+    void PrepareBlinkStrip();
+    // False while the strip is not yet prepared: there is nothing to light then.
+    bool lightLamp();
+    void dimLamp();
+
+signals:
+    void convertToImperialClicked();
+    void convertFromImperialClicked();
+    // A press of any mouse button on a convert button, before the button acts on it.
+    void convertToImperialPressed();
+    void convertFromImperialPressed();
+    void helpClicked();
+    // The millennium field holds a new value, 0 to 50.
+    void millenniumChanged(int millennium);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    DigitField* field(Field which) const;
+    void drawLampFrame(std::uint8_t frame);
+
+    void NMonthChange();
+    void NDayChange();
+    void NYearChange();
+    void IYearSegChange();
+    void IYearChange();
+    void IMillChange();
+    void ComboBoxChange();
+
+    // In painting order.
+    Picture* background_;
+    DigitField* month_;
+    DigitField* day_;
+    DigitField* year_;
+    QToolButton* toImperial_;
+    QToolButton* fromImperial_;
+    TextLabel* checkDigit_;
+    DigitField* segment_;
+    DigitField* imperialYear_;
+    DigitField* millennium_;
+    DeferredPopupComboBox* checkClass_;
+    QToolButton* help_;
+    Picture* lampFrames_;
+
+    SpriteStrip strip_;
 };
 
 } // namespace chronavell

@@ -1,5 +1,7 @@
 #include "pages/links_page.h"
 
+#include "pages/site_addresses.h"
+#include "pages/site_opener.h"
 #include "widgets/hotspot.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
@@ -11,25 +13,43 @@ namespace {
 Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const QString& hint)
 {
     auto* area = PlaceControl<Hotspot>(page, name, geometry);
-    area->setCursor(Qt::PointingHandCursor);
-    area->setToolTip(hint);
+    area->setHint(hint);
     return area;
 }
 
 } // namespace
 
-LinksPage::LinksPage(QWidget* parent)
-    : QWidget(parent), Image8(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
-      LinkVelquist(
+LinksPage::LinksPage(SiteOpener& opener, QWidget* parent)
+    : QWidget(parent), opener_(opener),
+      banners_(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
+      velquist_(
           PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
                        QStringLiteral("The Velquist provided the information for the Timeline"))),
-      LinkZarrow(PlaceHotspot(this, "LinkZarrow", {96, 48, 193, 113},
-                              QStringLiteral("Got Zarrow? Get Zarrow here!"))),
-      LinkBrannoch(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
-                                QStringLiteral("Click Here to visit the Brannoch website")))
+      zarrow_(PlaceHotspot(this, "LinkZarrow", {96, 48, 193, 113},
+                           QStringLiteral("Got Zarrow? Get Zarrow here!"))),
+      brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
+                             QStringLiteral("Click Here to visit the Brannoch website")))
 {
-    Image8->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/links.jpg")); });
-    Image8->setStretch(true);
+    banners_->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/links.jpg")); });
+    banners_->setStretch(true);
+    connect(brannoch_, &Hotspot::clicked, this, &LinksPage::LinkBrannochClick);
+    connect(zarrow_, &Hotspot::clicked, this, &LinksPage::LinkZarrowClick);
+    connect(velquist_, &Hotspot::clicked, this, &LinksPage::LinkVelquistClick);
+}
+
+void LinksPage::LinkBrannochClick()
+{
+    opener_.open(BrannochSite);
+}
+
+void LinksPage::LinkZarrowClick()
+{
+    opener_.open(ZarrowSite);
+}
+
+void LinksPage::LinkVelquistClick()
+{
+    opener_.open(VelquistSite);
 }
 
 } // namespace chronavell

@@ -6,21 +6,27 @@ namespace chronavell {
 
 class Hotspot;
 class Picture;
+class SiteOpener;
 
 // The fourth page: one picture of three sites' banners, each under an invisible area that
-// opens its site. Areas made later lie on top and take the click where they overlap. The page
-// only builds and places its controls; the main window gives them their behaviour.
+// opens its site. Areas made later lie on top and take the click where they overlap.
 class LinksPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit LinksPage(QWidget* parent = nullptr);
+    explicit LinksPage(SiteOpener& opener, QWidget* parent = nullptr);
 
-    Picture* Image8;
-    Hotspot* LinkVelquist;
-    Hotspot* LinkZarrow;
-    Hotspot* LinkBrannoch;
+private:
+    void LinkBrannochClick();
+    void LinkZarrowClick();
+    void LinkVelquistClick();
+
+    SiteOpener& opener_;
+    Picture* banners_;
+    Hotspot* velquist_;
+    Hotspot* zarrow_;
+    Hotspot* brannoch_;
 };
 
 } // namespace chronavell

@@ -8,11 +8,10 @@ namespace chronavell {
 
 class Picture;
 class Shape;
+class TimelineStrip;
 
 // The third page: the setting's history on a strip almost twice as wide as the page, scrolled
-// with "Past" and "Future", and a ring on the millennium the conversion page holds. Unlike the
-// other pages it keeps its own behaviour: the strip's offset and the two buttons' flags belong
-// to nobody else, and the main window only tells it the millennium.
+// with "Past" and "Future", and a ring on the millennium the conversion page holds.
 class TimelinePage : public QWidget
 {
     Q_OBJECT
@@ -20,30 +19,23 @@ class TimelinePage : public QWidget
 public:
     explicit TimelinePage(QWidget* parent = nullptr);
 
-    // The strip's offset runs from showing its left end (0) to showing its right end.
-    static constexpr int StripWidth = 825;
-    static constexpr int PageWidth = 437;
-    static constexpr int LeftmostOffset = PageWidth - StripWidth;
-    static constexpr int ScrollStep = 20;
-
-    // "Past" scrolls towards earlier times, "Future" towards later ones.
-    void BitBtn1Click();
-    void BitBtn2Click();
     // Rings millennium 0 to 50 and scrolls the strip to bring the ring into view.
     void PlaceYouRHere(int millennium);
 
-    int stripOffset() const;
-
-    // Controls in painting order; the strip's own contents lie on DateLine.
-    Picture* Image7;
-    QWidget* DateLine;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    Picture* Image5;
-    Shape* YouRHere;
-
 private:
+    // "Past" scrolls towards earlier times, "Future" towards later ones.
+    void BitBtn1Click();
+    void BitBtn2Click();
+    // The buttons' flags follow from the offset alone: each end disables the button that
+    // would scroll past it.
     void setStripOffset(int offset);
+
+    // In painting order; the marker lies on the strip.
+    Picture* battle_;
+    TimelineStrip* strip_;
+    QPushButton* past_;
+    QPushButton* future_;
+    Shape* marker_;
 };
 
 } // namespace chronavell

@@ -1,27 +1,23 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace chronavell {
 
-// An area that answers a click of the left button: a press and a release both on the area.
-// It draws nothing of its own.
-class Hotspot : public QWidget
+// A click area over a picture or a caption: a button that draws nothing of its own, so what
+// lies beneath shows through. Its hint names it.
+class Hotspot : public QAbstractButton
 {
     Q_OBJECT
 
 public:
     explicit Hotspot(QWidget* parent = nullptr);
 
-signals:
-    void clicked();
+    // What the area does, shown as its tool tip and told to screen readers as its name.
+    void setHint(const QString& hint);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace chronavell

@@ -21,10 +21,7 @@ TabbedNotebook::TabbedNotebook(QWidget* parent)
     tabs_->setUsesScrollButtons(false);
     tabs_->setElideMode(Qt::ElideNone);
     pages_->setObjectName(QStringLiteral("Pages"));
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        pages_->setCurrentIndex(index);
-        emit currentChanged(index);
-    });
+    connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
 }
 
 void TabbedNotebook::setPageArea(const QRect& area)

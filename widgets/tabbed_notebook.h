@@ -19,7 +19,6 @@ public:
 
     // The page's area within the notebook; pages added later are placed there.
     void setPageArea(const QRect& area);
-    QRect pageArea() const { return pageArea_; }
 
     // The notebook takes the page over; its object name stays the caller's.
     void addPage(QWidget* page, const QString& caption);
@@ -28,9 +27,6 @@ public:
     int currentIndex() const;
     void setCurrentIndex(int index);
     QTabBar* tabBar() const { return tabs_; }
-
-signals:
-    void currentChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

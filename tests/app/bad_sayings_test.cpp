@@ -1,9 +1,9 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
-#include "widgets/text_label.h"
 
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -70,14 +70,13 @@ TEST(BadSayingsFile, EveryKindOfBadFile)
         form->show();
         const auto took = std::chrono::steady_clock::now() - started;
         EXPECT_LT(took, std::chrono::seconds(5)) << c.Name;
-        auto* saying = form->findChild<TextLabel*>("Label2");
+        auto* saying = form->findChild<QLabel*>("Label2");
         EXPECT_EQ(saying->text(), c.Shown) << c.Name;
         EXPECT_EQ(fake.Reporter.Messages.join("|"), c.Reported) << c.Name;
         // And the window keeps working: the clock ticks, the label answers clicks.
-        fake.TheClock.Now = fake.TheClock.Now.addSecs(1);
-        form->Timer1Timer();
+        fake.TheClock.advance(std::chrono::seconds(1));
         EXPECT_EQ(form->windowTitle(), "[0347005.M 3] : 19:07:06") << c.Name;
-        QTest::mouseClick(saying, Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QWidget*>("SayingArea"), Qt::LeftButton);
         EXPECT_EQ(saying->text(), c.Shown) << c.Name;
         form.reset();
         fs::remove_all(folder);
@@ -99,7 +98,7 @@ TEST(BadSayingsFile, UnreadableGivesAClearErrorAndTheWindowGoesOn)
         TForm1 form(fake.platform());
         form.show();
         const bool reported = fake.Reporter.Messages == QStringList{"File access denied."};
-        form.Timer1Timer();
+        fake.TheClock.advance(std::chrono::seconds(1));
         const bool ticking = form.windowTitle().startsWith("[0721000.M 3] : ");
         return (reported ? 0 : 1) | (ticking ? 0 : 2);
     });

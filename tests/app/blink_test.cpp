@@ -1,29 +1,25 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
-#include "pages/conversion_page.h"
+#include "app/timer.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "widgets/picture.h"
-#include "widgets/tabbed_notebook.h"
 
-#include <QElapsedTimer>
+#include <QApplication>
 #include <QPaintEvent>
+#include <QTabBar>
 #include <QTest>
-#include <QThread>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <ctime>
 #include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace chronavell {
 namespace {
+
+using namespace std::chrono_literals;
 
 const QRect LampRegion(205, 0, 232, 144);
 
@@ -40,22 +36,25 @@ QImage StripFrame(int frame)
         .copy(0, frame * 144, 232, 144);
 }
 
-// Records the parts of a widget that get painted.
+// Records the parts of the widgets it watches that get painted.
 class PaintRecorder : public QObject
 {
 public:
     QRegion Painted;
+    int Paints = 0;
 
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
             Painted += static_cast<QPaintEvent*>(event)->region();
+            ++Paints;
         }
         return false;
     }
 };
 
+// The window on the fake clock: time moves only when a test moves it.
 class Blink : public ::testing::Test
 {
 protected:
@@ -63,25 +62,18 @@ protected:
     {
         fake_.Executable.Directory = std::filesystem::temp_directory_path();
         form_ = std::make_unique<TForm1>(fake_.platform());
-        // The test drives the timers itself.
-        timer("Timer1")->stop();
-        timer("Timer2")->stop();
     }
 
-    void Show()
+    Timer* timer(const char* name) const
     {
-        form_->show();
-        timer("Timer1")->stop();
-        timer("Timer2")->stop();
+        return form_->findChild<Timer*>(QString::fromLatin1(name));
     }
-
-    QTimer* timer(const char* name) const
+    void press(const char* button, Qt::MouseButton mouseButton = Qt::LeftButton) const
     {
-        return form_->findChild<QTimer*>(QString::fromLatin1(name));
+        QTest::mousePress(form_->findChild<QToolButton*>(QString::fromLatin1(button)), mouseButton);
     }
-    Picture& background() const { return *form_->conversionPage()->Image4; }
-    QImage lampRegion() const { return background().image().copy(LampRegion); }
-    bool lit() const { return lampRegion() == StripFrame(1); }
+    Picture& background() const { return *form_->findChild<Picture*>("Image4"); }
+    bool lit() const { return background().image().copy(LampRegion) == StripFrame(1); }
     bool unlit() const { return background().image() == LoadedBackground(); }
 
     test_support::FakePlatform fake_;
@@ -94,71 +86,101 @@ TEST_F(Blink, TheStripMatchesTheBackground)
     EXPECT_NE(StripFrame(1), StripFrame(0));
 }
 
-TEST_F(Blink, PressLightsAtOnceAndTheEndTickPutsItOut)
+TEST_F(Blink, PressLightsAtOnceAndASecondLaterItGoesOut)
 {
-    Show();
+    form_->show();
+    timer("Timer2")->setEnabled(false);
     ASSERT_TRUE(unlit());
     // Any mouse button starts a blink, even one that never makes a click.
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
-            auto* convert = form_->findChild<QToolButton*>(QString::fromLatin1(name));
-            QTest::mousePress(convert, button);
+            press(name, button);
             EXPECT_TRUE(lit()) << name << " " << button;
-            EXPECT_TRUE(timer("Timer3")->isActive());
-            QTest::mouseRelease(convert, button);
-            form_->Timer3Timer();
-            EXPECT_TRUE(unlit());
-            EXPECT_FALSE(timer("Timer3")->isActive());
+            fake_.TheClock.advance(999ms);
+            EXPECT_TRUE(lit()) << name << " " << button;
+            fake_.TheClock.advance(1ms);
+            EXPECT_TRUE(unlit()) << name << " " << button;
+            EXPECT_FALSE(timer("Timer3")->isEnabled());
         }
     }
 }
 
 TEST_F(Blink, NothingExtendsARunningBlink)
 {
-    Show();
-    form_->Timer2Timer();
+    form_->show();
+    // The period lights the lamp at 5 s; a press 0.3 s into the blink and the period's next
+    // tick, pressed on to fall inside a blink, leave its end where it was.
+    fake_.TheClock.advance(5s);
     ASSERT_TRUE(lit());
-    QTest::qWait(300);
-    const int remaining = timer("Timer3")->remainingTime();
-    ASSERT_GT(remaining, 0);
-    ASSERT_LT(remaining, 800);
-    form_->SpeedButton1MouseDown();
-    form_->Timer2Timer();
-    EXPECT_LE(timer("Timer3")->remainingTime(), remaining);
+    fake_.TheClock.advance(300ms);
+    press("SpeedButton1");
+    fake_.TheClock.advance(699ms);
     EXPECT_TRUE(lit());
-    // The countdown that was running ends the blink on its own.
-    QTest::qWait(remaining + 150);
+    fake_.TheClock.advance(1ms);
     EXPECT_TRUE(unlit());
-    EXPECT_FALSE(timer("Timer3")->isActive());
+
+    fake_.TheClock.advance(3s + 800ms);
+    press("SpeedButton2");
+    fake_.TheClock.advance(200ms);
+    ASSERT_EQ(fake_.TheClock.elapsed(), 10'000);
+    fake_.TheClock.advance(799ms);
+    EXPECT_TRUE(lit());
+    fake_.TheClock.advance(1ms);
+    EXPECT_TRUE(unlit());
+}
+
+TEST_F(Blink, TimersTickAsDesignedAndOnlyTheCountdownStops)
+{
+    std::map<std::string, std::vector<std::int64_t>> ticks;
+    for (const char* name : {"Timer1", "Timer2", "Timer3"}) {
+        QObject::connect(timer(name), &Timer::timeout, form_.get(),
+                         [this, &ticks, name] { ticks[name].push_back(fake_.TheClock.elapsed()); });
+    }
+    // The clock and the period count from the window's making; the countdown waits for a
+    // blink, which needs the window shown first.
+    EXPECT_TRUE(timer("Timer1")->isEnabled());
+    EXPECT_TRUE(timer("Timer2")->isEnabled());
+    EXPECT_FALSE(timer("Timer3")->isEnabled());
+    form_->show();
+    fake_.TheClock.advance(12s);
+    EXPECT_EQ(ticks["Timer1"].size(), 12U);
+    EXPECT_EQ(ticks["Timer2"], (std::vector<std::int64_t>{5000, 10000}));
+    // Lit by the period, the lamp goes out on a tick of the caption clock: a lamp edge
+    // never costs a wake-up of its own.
+    EXPECT_EQ(ticks["Timer3"], (std::vector<std::int64_t>{6000, 11000}));
+    EXPECT_TRUE(timer("Timer1")->isEnabled());
+    EXPECT_TRUE(timer("Timer2")->isEnabled());
+    EXPECT_FALSE(timer("Timer3")->isEnabled());
 }
 
 TEST_F(Blink, ManyBlinksLeaveTheBackgroundAsLoaded)
 {
-    Show();
+    form_->show();
     for (int blink = 0; blink < 50; ++blink) {
         if (blink % 3 == 0) {
-            form_->SpeedButton2MouseDown();
+            press("SpeedButton2");
         }
-        form_->Timer2Timer();
-        form_->Timer3Timer();
+        fake_.TheClock.advance(blink % 2 == 0 ? 5s : 2s + 300ms);
     }
+    fake_.TheClock.advance(1s);
+    EXPECT_FALSE(timer("Timer3")->isEnabled());
     EXPECT_TRUE(unlit());
 }
 
 TEST_F(Blink, DrawsOnTheHiddenPageAndRepaintsOnlyTheLamp)
 {
-    Show();
-    auto* notebook = form_->findChild<TabbedNotebook*>("TabbedNotebook1");
-    notebook->setCurrentIndex(0);
-    form_->Timer2Timer();
+    form_->show();
+    auto* tabs = form_->findChild<QTabBar*>("Tabs");
+    tabs->setCurrentIndex(0);
+    fake_.TheClock.advance(5s);
     EXPECT_TRUE(lit());
-    form_->Timer3Timer();
+    fake_.TheClock.advance(1s);
 
-    notebook->setCurrentIndex(1);
+    tabs->setCurrentIndex(1);
     QApplication::processEvents();
     PaintRecorder recorder;
     background().installEventFilter(&recorder);
-    form_->Timer2Timer();
+    fake_.TheClock.advance(4s);
     QApplication::processEvents();
     EXPECT_EQ(recorder.Painted, QRegion(LampRegion));
     background().removeEventFilter(&recorder);
@@ -166,100 +188,32 @@ TEST_F(Blink, DrawsOnTheHiddenPageAndRepaintsOnlyTheLamp)
 
 TEST_F(Blink, NoBlinkBeforeTheFirstShowing)
 {
-    // A window started minimised is first shown only later; its Timer2 ticks meanwhile.
-    form_->Timer2Timer();
+    // A window started minimised is first shown only later; its period ticks meanwhile.
+    fake_.TheClock.advance(5s);
     EXPECT_TRUE(unlit());
-    EXPECT_FALSE(timer("Timer3")->isActive());
-    Show();
-    form_->Timer2Timer();
+    EXPECT_FALSE(timer("Timer3")->isEnabled());
+    form_->show();
+    fake_.TheClock.advance(5s);
     EXPECT_TRUE(lit());
 }
-
-TEST_F(Blink, TimersAsDesigned)
-{
-    EXPECT_EQ(timer("Timer2")->interval(), 5000);
-    EXPECT_EQ(timer("Timer3")->interval(), 1000);
-    EXPECT_FALSE(timer("Timer3")->isActive());
-    auto fresh = std::make_unique<TForm1>(fake_.platform());
-    EXPECT_TRUE(fresh->findChild<QTimer*>("Timer2")->isActive());
-    EXPECT_TRUE(fresh->findChild<QTimer*>("Timer1")->isActive());
-}
-
-} // namespace
-} // namespace chronavell
-
-namespace chronavell {
-namespace {
-
-// Counts paint events of every widget it watches.
-class PaintCounter : public QObject
-{
-public:
-    int Paints = 0;
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        Paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 // The caption clock changes the title bar only: a tick repaints nothing inside the window.
 TEST_F(Blink, CaptionTickRepaintsNothingInTheWindow)
 {
-    Show();
+    form_->show();
+    timer("Timer2")->setEnabled(false);
     QApplication::processEvents();
-    PaintCounter counter;
+    PaintRecorder recorder;
     for (QWidget* widget : form_->findChildren<QWidget*>()) {
-        widget->installEventFilter(&counter);
+        widget->installEventFilter(&recorder);
     }
-    form_->installEventFilter(&counter);
+    form_->installEventFilter(&recorder);
     for (int tick = 0; tick < 5; ++tick) {
-        fake_.TheClock.Now = fake_.TheClock.Now.addSecs(1);
-        form_->Timer1Timer();
+        fake_.TheClock.advance(1s);
         QApplication::processEvents();
     }
     EXPECT_EQ(form_->windowTitle(), "[0347005.M 3] : 19:07:10");
-    EXPECT_EQ(counter.Paints, 0);
-}
-
-// Left running on the real clock, the lamp lights and goes out on the caption clock's own
-// ticks: the idle window wakes once a second for all three timers, not once more per edge.
-TEST(BlinkTimers, LampEdgesFallOnClockTicks)
-{
-    // Started 0.3 s past a whole second of the monotonic clock, which Qt's timers run on, a
-    // clock timer that merely keeps within 5% drifts to the half seconds within four ticks,
-    // away from the lamp's timers.
-    timespec now{};
-    ASSERT_EQ(clock_gettime(CLOCK_MONOTONIC, &now), 0);
-    QThread::msleep(static_cast<unsigned long>((1300 - now.tv_nsec / 1'000'000) % 1000));
-    test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
-    TForm1 form(fake.platform());
-    form.show();
-    QElapsedTimer clock;
-    clock.start();
-    std::map<std::string, std::vector<qint64>> fired;
-    for (const char* name : {"Timer1", "Timer2", "Timer3"}) {
-        auto* timer = form.findChild<QTimer*>(QString::fromLatin1(name));
-        ASSERT_NE(timer, nullptr) << name;
-        QObject::connect(timer, &QTimer::timeout, &form,
-                         [&fired, &clock, name] { fired[name].push_back(clock.elapsed()); });
-    }
-    // The first lamp lights within 5 s and goes out a second later.
-    QTest::qWait(6600);
-    ASSERT_GE(fired["Timer2"].size(), 1U);
-    ASSERT_GE(fired["Timer3"].size(), 1U);
-    ASSERT_GE(fired["Timer1"].size(), 5U);
-    for (const char* edge : {"Timer2", "Timer3"}) {
-        for (const qint64 at : fired[edge]) {
-            const bool onATick =
-                std::any_of(fired["Timer1"].begin(), fired["Timer1"].end(),
-                            [at](qint64 tick) { return std::abs(tick - at) <= 20; });
-            EXPECT_TRUE(onATick) << edge << " at " << at << " ms";
-        }
-    }
+    EXPECT_EQ(recorder.Paints, 0);
 }
 
 } // namespace

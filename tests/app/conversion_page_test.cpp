@@ -1,7 +1,7 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
 #include "pages/conversion_page.h"
 #include "pages/digit_field.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "widgets/deferred_popup_combo_box.h"
 #include "widgets/tabbed_notebook.h"

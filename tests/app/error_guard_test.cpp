@@ -2,7 +2,7 @@
 #include "app/message_box_reporter.h"
 #include "core/convert_error.h"
 #include "core/in_out_error.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
 #include "pages/site_addresses.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "widgets/hotspot.h"
 #include "widgets/tabbed_notebook.h"

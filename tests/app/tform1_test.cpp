@@ -1,18 +1,17 @@
-#include "app/current_date_page.h"
 #include "app/tform1.h"
-#include "fake_platform.h"
+#include "app/timer.h"
+#include "pages/current_date_page.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
 #include "widgets/tabbed_notebook.h"
-#include "widgets/text_label.h"
 
 #include <QDateEdit>
-#include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +23,7 @@ namespace chronavell {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 class MainWindow : public ::testing::Test
 {
@@ -64,7 +64,7 @@ protected:
         return child;
     }
 
-    QString Label(const char* name) const { return Find<TextLabel>(name)->text(); }
+    QString Label(const char* name) const { return Find<QLabel>(name)->text(); }
 
     test_support::FakePlatform fake_;
     fs::path folder_;
@@ -82,8 +82,7 @@ TEST_F(MainWindow, StartSequenceFillsThePage)
     EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
     // The first caption still shows the picker's stored day; the first tick brings today's.
     EXPECT_EQ(form.windowTitle(), "[0721000.M 3] : 19:07:05");
-    fake_.TheClock.Now = fake_.TheClock.Now.addSecs(1);
-    form.Timer1Timer();
+    fake_.TheClock.advance(1s);
     EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:06");
 }
 
@@ -112,7 +111,8 @@ TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
         fake_.Regional.Locale = c.Locale;
         fake_.TheClock.Now = QDateTime(QDate(2005, 5, 5), c.Time);
         TForm1& form = Start();
-        form.Timer1Timer();
+        fake_.TheClock.Now = QDateTime(QDate(2005, 5, 5), c.Time).addSecs(-1);
+        fake_.TheClock.advance(1s);
         EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : " + c.Expected) << c.Locale.name();
     }
 }
@@ -123,7 +123,7 @@ TEST_F(MainWindow, RegionIsReadAgainWhenTheDesktopChangesIt)
     fake_.Regional.Locale = QLocale(QLocale::English, QLocale::UnitedStates);
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(&form, &change);
-    form.Timer1Timer();
+    fake_.TheClock.advance(1s);
     EXPECT_TRUE(form.windowTitle().endsWith(" PM")) << form.windowTitle().toStdString();
     EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->displayFormat(), "M/d/yyyy");
 }
@@ -163,11 +163,11 @@ TEST_F(MainWindow, ClickOnTheSayingPicksAgain)
     Start();
     EXPECT_EQ(Label("Label2"), "\"three\"");
     fake_.TheClock.UtcMillisecond = 0;
-    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::LeftButton);
     EXPECT_EQ(Label("Label2"), "\"zero\"");
     // Another button than the left one is no click.
     fake_.TheClock.UtcMillisecond = 43'200'000;
-    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::RightButton);
+    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::RightButton);
     EXPECT_EQ(Label("Label2"), "\"zero\"");
 }
 
@@ -176,7 +176,7 @@ TEST_F(MainWindow, MissingSayingsFile)
     Start();
     EXPECT_EQ(Label("Label2"),
               "Your Imperial Sayings File is missing from the application Directory!");
-    QTest::mouseClick(Find<TextLabel>("Label2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::LeftButton);
     EXPECT_EQ(Label("Label2"),
               "Your Imperial Sayings File is missing from the application Directory!");
     EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
@@ -217,16 +217,14 @@ TEST_F(MainWindow, SayingsAreShownAsPlainText)
 TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
 {
     TForm1& form = Start();
-    auto* timer = Find<QTimer>("Timer1");
+    auto* timer = Find<Timer>("Timer1");
     fake_.TheClock.Broken = true;
-    form.setTimerScale(0.005);
-    QTest::qWait(60);
-    EXPECT_GE(fake_.Reporter.Messages.size(), 2);
-    EXPECT_EQ(fake_.Reporter.Messages.value(0), "The clock stopped.");
-    EXPECT_TRUE(timer->isActive());
+    fake_.TheClock.advance(2s);
+    EXPECT_EQ(fake_.Reporter.Messages, QStringList({"The clock stopped.", "The clock stopped."}));
+    EXPECT_TRUE(timer->isEnabled());
     fake_.TheClock.Broken = false;
-    QTest::qWait(20);
-    EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:05");
+    fake_.TheClock.advance(1s);
+    EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:08");
 }
 
 TEST_F(MainWindow, WindowAndNotebookGeometry)
@@ -261,22 +259,6 @@ TEST_F(MainWindow, WindowAndNotebookGeometry)
         EXPECT_EQ(Find<QWidget>(p.Name)->geometry(), p.Geometry) << p.Name;
     }
     EXPECT_FALSE(Find<QPushButton>("Button1")->isVisible());
-}
-
-// Writes a picture of every page into the build folder, for a look without a display.
-TEST_F(MainWindow, GrabEveryPage)
-{
-    WriteSayings("The Ledger counts what the sword forgets.\r\n");
-    TForm1& form = Start();
-    auto* notebook = Find<TabbedNotebook>("TabbedNotebook1");
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screens");
-    QDir().mkpath(folder);
-    for (int i = 0; i < notebook->count(); ++i) {
-        notebook->setCurrentIndex(i);
-        const QImage picture = form.grab().toImage();
-        EXPECT_EQ(picture.size(), QSize(445, 172) * form.devicePixelRatio());
-        EXPECT_TRUE(picture.save(folder + QStringLiteral("/page-%1.png").arg(i + 1)));
-    }
 }
 
 } // namespace

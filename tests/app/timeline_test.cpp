@@ -1,9 +1,7 @@
 #include "app/tform1.h"
-#include "fake_platform.h"
 #include "pages/digit_field.h"
-#include "pages/timeline_page.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
-#include "widgets/shape.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -25,12 +23,15 @@ protected:
         form_ = std::make_unique<TForm1>(fake_.platform());
     }
 
-    TimelinePage& timeline() const { return *form_->findChild<TimelinePage*>("VantorTimeline"); }
-    DigitField& field(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
-        return *form_->findChild<DigitField*>(QString::fromLatin1(name));
+        return form_->findChild<T*>(QString::fromLatin1(name));
     }
-    int markerLeft() const { return timeline().YouRHere->x(); }
+    DigitField& field(const char* name) const { return *find<DigitField>(name); }
+    int markerLeft() const { return find("YouRHere")->x(); }
+    int stripOffset() const { return find("DateLine")->x(); }
+    QPushButton* past() const { return find<QPushButton>("BitBtn1"); }
+    QPushButton* future() const { return find<QPushButton>("BitBtn2"); }
     void convertToImperial(const QString& month, const QString& day, const QString& year)
     {
         field("NMonth").setText(month);
@@ -46,9 +47,9 @@ protected:
 TEST_F(TimelineWithFields, StoredLayoutUntilTheFirstShowing)
 {
     EXPECT_EQ(markerLeft(), 503);
-    EXPECT_EQ(timeline().stripOffset(), 0);
-    EXPECT_TRUE(timeline().BitBtn1->isEnabled());
-    EXPECT_TRUE(timeline().BitBtn2->isEnabled());
+    EXPECT_EQ(stripOffset(), 0);
+    EXPECT_TRUE(past()->isEnabled());
+    EXPECT_TRUE(future()->isEnabled());
 }
 
 TEST_F(TimelineWithFields, StartPlacesTheMarkerForThePresentMillennium)
@@ -57,9 +58,9 @@ TEST_F(TimelineWithFields, StartPlacesTheMarkerForThePresentMillennium)
     form_->show();
     EXPECT_EQ(field("IMill").text(), "03");
     EXPECT_EQ(markerLeft(), 196);
-    EXPECT_EQ(timeline().stripOffset(), 0);
-    EXPECT_FALSE(timeline().BitBtn1->isEnabled());
-    EXPECT_TRUE(timeline().BitBtn2->isEnabled());
+    EXPECT_EQ(stripOffset(), 0);
+    EXPECT_FALSE(past()->isEnabled());
+    EXPECT_TRUE(future()->isEnabled());
 }
 
 TEST_F(TimelineWithFields, TypingAMillenniumMovesTheMarker)
@@ -70,21 +71,21 @@ TEST_F(TimelineWithFields, TypingAMillenniumMovesTheMarker)
     millennium.setFocus(Qt::TabFocusReason);
     QTest::keyClicks(&millennium, "30");
     EXPECT_EQ(markerLeft(), 601);
-    EXPECT_EQ(timeline().stripOffset(), -379);
+    EXPECT_EQ(stripOffset(), -379);
     QTest::keyClick(&millennium, Qt::Key_Home);
     QTest::keyClick(&millennium, Qt::Key_Delete);
     EXPECT_EQ(millennium.text(), "00");
     EXPECT_EQ(markerLeft(), 151);
-    EXPECT_EQ(timeline().stripOffset(), 0);
+    EXPECT_EQ(stripOffset(), 0);
 }
 
 TEST_F(TimelineWithFields, ScrollingLeavesFieldAndMarkerAlone)
 {
     form_->show();
     for (int press = 0; press < 5; ++press) {
-        QTest::mouseClick(timeline().BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(future(), Qt::LeftButton);
     }
-    EXPECT_EQ(timeline().stripOffset(), -100);
+    EXPECT_EQ(stripOffset(), -100);
     EXPECT_EQ(markerLeft(), 196);
     EXPECT_EQ(field("IMill").text(), "03");
 }
@@ -95,21 +96,21 @@ TEST_F(TimelineWithFields, RewritingTheSameMillenniumKeepsTheScrolling)
     // Millennium 13: a two-digit text that a conversion writes as it stands.
     convertToImperial("06", "01", "12005");
     ASSERT_EQ(field("IMill").text(), "13");
-    const int placed = timeline().stripOffset();
-    QTest::mouseClick(timeline().BitBtn1, Qt::LeftButton);
-    ASSERT_NE(timeline().stripOffset(), placed);
-    const int scrolled = timeline().stripOffset();
+    const int placed = stripOffset();
+    QTest::mouseClick(past(), Qt::LeftButton);
+    ASSERT_NE(stripOffset(), placed);
+    const int scrolled = stripOffset();
     convertToImperial("07", "01", "12006");
-    EXPECT_EQ(timeline().stripOffset(), scrolled);
+    EXPECT_EQ(stripOffset(), scrolled);
 
     // Millennium 3 is written as "3", which changes the field on its way to "03": the
     // marker rule runs again and the strip returns to the marker.
     convertToImperial("06", "01", "02005");
     ASSERT_EQ(field("IMill").text(), "03");
-    QTest::mouseClick(timeline().BitBtn2, Qt::LeftButton);
-    ASSERT_EQ(timeline().stripOffset(), -20);
+    QTest::mouseClick(future(), Qt::LeftButton);
+    ASSERT_EQ(stripOffset(), -20);
     convertToImperial("07", "01", "02006");
-    EXPECT_EQ(timeline().stripOffset(), 0);
+    EXPECT_EQ(stripOffset(), 0);
 }
 
 } // namespace

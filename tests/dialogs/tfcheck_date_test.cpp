@@ -1,5 +1,5 @@
-#include "support/qt_printers.h"
 #include "dialogs/tfcheck_date.h"
+#include "support/qt_printers.h"
 #include "widgets/text_label.h"
 
 #include <QApplication>
@@ -135,8 +135,9 @@ TEST(CheckDateDialog, TextsFitTheirBoxesAndNeverOverlap)
         const auto* label = dialog.findChild<TextLabel*>(name);
         ASSERT_NE(label, nullptr) << name;
         EXPECT_EQ(label->geometry(), box) << name;
-        const QRect text =
-            label->fontMetrics().boundingRect(box, label->drawFlags(), label->text());
+        const int flags = static_cast<int>(label->alignment()) |
+                          (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const QRect text = label->fontMetrics().boundingRect(box, flags, label->text());
         EXPECT_TRUE(box.contains(text) && dialog.rect().contains(text)) << name;
         for (const QRect& other : texts) {
             EXPECT_FALSE(other.intersects(text)) << name;

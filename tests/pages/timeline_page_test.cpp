@@ -1,6 +1,6 @@
+#include "pages/timeline_history.h"
 #include "pages/timeline_page.h"
-#include "widgets/shape.h"
-#include "widgets/text_label.h"
+#include "widgets/form_fonts.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -35,20 +35,25 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
     }
 
-    View Now() const
+    template <typename T = QWidget> T* Find(const char* name) const
     {
-        return {page_.DateLine->x(), page_.BitBtn1->isEnabled(), page_.BitBtn2->isEnabled()};
+        return page_.findChild<T*>(QString::fromLatin1(name));
     }
-    void Past() { QTest::mouseClick(page_.BitBtn1, Qt::LeftButton); }
-    void Future() { QTest::mouseClick(page_.BitBtn2, Qt::LeftButton); }
+    View Now() const { return {strip_->x(), past_->isEnabled(), future_->isEnabled()}; }
+    void Past() { QTest::mouseClick(past_, Qt::LeftButton); }
+    void Future() { QTest::mouseClick(future_, Qt::LeftButton); }
 
     TimelinePage page_;
+    QWidget* strip_ = Find("DateLine");
+    QWidget* marker_ = Find("YouRHere");
+    QPushButton* past_ = Find<QPushButton>("BitBtn1");
+    QPushButton* future_ = Find<QPushButton>("BitBtn2");
 };
 
 TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
 {
-    EXPECT_EQ(page_.YouRHere->x(), 503);
-    EXPECT_EQ(page_.YouRHere->y(), 85);
+    EXPECT_EQ(marker_->x(), 503);
+    EXPECT_EQ(marker_->y(), 85);
     EXPECT_EQ(Now(), (View{0, true, true}));
     struct Case
     {
@@ -70,8 +75,8 @@ TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
         Future();
         Future();
         page_.PlaceYouRHere(c.Millennium);
-        EXPECT_EQ(page_.YouRHere->x(), c.MarkerLeft);
-        EXPECT_EQ(page_.YouRHere->y(), 85);
+        EXPECT_EQ(marker_->x(), c.MarkerLeft);
+        EXPECT_EQ(marker_->y(), 85);
         EXPECT_EQ(Now(), c.Expected);
     }
 }
@@ -79,7 +84,7 @@ TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
 TEST_F(TimelinePageTest, ButtonsStepTwentyAndStopAtTheEnds)
 {
     page_.PlaceYouRHere(0);
-    const int marker = page_.YouRHere->x();
+    const int marker = marker_->x();
     for (int press = 1; press <= 21; ++press) {
         Future();
         const View expected = press < 20 ? View{-20 * press, true, true} : View{-388, true, false};
@@ -91,7 +96,7 @@ TEST_F(TimelinePageTest, ButtonsStepTwentyAndStopAtTheEnds)
             press < 20 ? View{-388 + 20 * press, true, true} : View{0, false, true};
         EXPECT_EQ(Now(), expected) << "Past press " << press;
     }
-    EXPECT_EQ(page_.YouRHere->x(), marker);
+    EXPECT_EQ(marker_->x(), marker);
 }
 
 TEST_F(TimelinePageTest, ButtonsFromOffsetsTheMarkerLeft)
@@ -114,20 +119,25 @@ TEST_F(TimelinePageTest, ButtonsFromOffsetsTheMarkerLeft)
 // Every caption on the strip shows its whole text inside its box at the design's fonts.
 TEST_F(TimelinePageTest, CaptionsFitTheirBoxes)
 {
-    const QList<TextLabel*> labels = page_.DateLine->findChildren<TextLabel*>();
-    EXPECT_EQ(labels.size(), 5 + 17 + 1 + 15);
-    for (const TextLabel* label : labels) {
-        const QRect needed =
-            label->fontMetrics().boundingRect(label->rect(), label->drawFlags(), label->text());
-        EXPECT_TRUE(label->rect().contains(needed))
-            << label->text().toStdString() << " needs " << needed.width() << "x" << needed.height()
-            << " in " << label->width() << "x" << label->height();
+    const auto fits = [](const QRect& box, const char* text, const QFont& font) {
+        const QRect inside(QPoint(0, 0), box.size());
+        const QRect needed = QFontMetrics(font).boundingRect(
+            inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QString::fromLatin1(text));
+        EXPECT_TRUE(inside.contains(needed))
+            << text << " needs " << needed.width() << "x" << needed.height() << " in "
+            << box.width() << "x" << box.height();
+    };
+    for (const timeline::Era& era : timeline::Eras) {
+        fits(era.Box, era.Text, FormFont(SmallFace, 9, true, true));
+    }
+    for (const timeline::Event& event : timeline::Events) {
+        fits(event.Box, event.Text, FormFont(SmallFace, 8));
     }
 }
 
 TEST_F(TimelinePageTest, GlyphsSitOnTheOuterSideOfTheCaptions)
 {
-    for (const auto& [button, onLeft] : {std::pair{page_.BitBtn1, true}, {page_.BitBtn2, false}}) {
+    for (const auto& [button, onLeft] : {std::pair{past_, true}, {future_, false}}) {
         const QImage image = button->grab().toImage();
         int outer = 0;
         int inner = 0;
@@ -148,7 +158,7 @@ TEST_F(TimelinePageTest, GlyphsSitOnTheOuterSideOfTheCaptions)
 TEST_F(TimelinePageTest, MarkerRingsItsTickOnTop)
 {
     page_.PlaceYouRHere(3);
-    const QImage strip = page_.DateLine->grab().toImage();
+    const QImage strip = strip_->grab().toImage();
     EXPECT_EQ(strip.pixelColor(197, 92).name().toStdString(), "#ff0000");
     EXPECT_EQ(strip.pixelColor(204, 92).name().toStdString(), "#00ff00");
 }

@@ -1,37 +1,23 @@
 #pragma once
 
-#include "app/clock.h"
 #include "app/error_reporter.h"
 #include "app/executable_location.h"
 #include "app/platform.h"
 #include "app/regional_settings.h"
-#include "app/site_opener.h"
+#include "pages/site_opener.h"
+#include "support/fake_clock.h"
 
+#include <QList>
 #include <QStringList>
-
-#include <stdexcept>
+#include <QUrl>
 
 namespace chronavell::test_support {
 
-// A desktop under the test's control: a clock set by hand, a chosen region, a folder of the
-// test's own for the executable, and a reporter that records instead of showing boxes.
+// A desktop under the test's control: a clock set and moved on by hand, a chosen region, a
+// folder of the test's own for the executable, and a reporter and an opener that record
+// instead of showing boxes and browsers.
 struct FakePlatform
 {
-    struct FakeClock final : Clock
-    {
-        QDateTime Now = QDateTime(QDate(2005, 5, 5), QTime(19, 7, 5, 250));
-        std::uint32_t UtcMillisecond = 43'200'000;
-        bool Broken = false;
-
-        QDateTime localNow() const override
-        {
-            if (Broken) {
-                throw std::runtime_error("The clock stopped");
-            }
-            return Now;
-        }
-        std::uint32_t utcMillisecondOfDay() const override { return UtcMillisecond; }
-    };
     struct FakeRegional final : RegionalSettings
     {
         QLocale Locale = QLocale(QLocale::German, QLocale::Germany);
@@ -47,7 +33,6 @@ struct FakePlatform
         QStringList Messages;
         void report(const QString& message) override { Messages.append(message); }
     };
-
     struct RecordingOpener final : SiteOpener
     {
         QList<QUrl> Opened;

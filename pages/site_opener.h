@@ -13,12 +13,4 @@ public:
     virtual void open(const QUrl& address) = 0;
 };
 
-// The desktop's own default handler. Never a shell command line, so nothing in an address can
-// be taken for a command.
-class DesktopSiteOpener final : public SiteOpener
-{
-public:
-    void open(const QUrl& address) override;
-};
-
 } // namespace chronavell

@@ -1,5 +1,5 @@
-#include "app/text_decoding.h"
 #include "support/qt_printers.h"
+#include "widgets/text_decoding.h"
 
 #include <gtest/gtest.h>
 

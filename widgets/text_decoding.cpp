@@ -1,4 +1,4 @@
-#include "app/text_decoding.h"
+#include "widgets/text_decoding.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>

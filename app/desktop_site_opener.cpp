@@ -1,4 +1,4 @@
-#include "app/site_opener.h"
+#include "app/desktop_site_opener.h"
 
 #include <QDesktopServices>
 

@@ -1,0 +1,33 @@
+#include "app/system_timer.h"
+
+#include <QTimerEvent>
+
+namespace chronavell {
+
+SystemTimer::SystemTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type)
+    : Timer(owner), interval_(interval), type_(type)
+{
+}
+
+void SystemTimer::setEnabled(bool enabled)
+{
+    if (enabled && !timer_.isActive()) {
+        timer_.start(static_cast<int>(interval_.count()), type_, this);
+    } else if (!enabled) {
+        timer_.stop();
+    }
+}
+
+bool SystemTimer::isEnabled() const
+{
+    return timer_.isActive();
+}
+
+void SystemTimer::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == timer_.timerId()) {
+        emit timeout();
+    }
+}
+
+} // namespace chronavell

@@ -1,0 +1,123 @@
+#include "pages/current_date_page.h"
+
+#include "core/imperial_date.h"
+#include "widgets/form_fonts.h"
+#include "widgets/hotspot.h"
+#include "widgets/jpeg_decoder.h"
+#include "widgets/picture.h"
+#include "widgets/place_control.h"
+#include "widgets/shape.h"
+#include "widgets/text_decoding.h"
+#include "widgets/text_label.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace chronavell {
+
+CurrentDatePage::CurrentDatePage(QWidget* parent)
+    : QWidget(parent), background_(PlaceControl<Shape>(this, "Shape25", {0, 0, 437, 144})),
+      emblem_(PlaceControl<Picture>(this, "Image2", {160, 16, 281, 129})),
+      saying_(PlaceControl<TextLabel>(this, "Label2", {192, 96, 225, 41})),
+      imperialDate_(PlaceControl<TextLabel>(this, "Label1", {160, 12, 281, 29})),
+      warriors_(PlaceControl<Picture>(this, "Image3", {-32, -21, 201, 177})),
+      registeredMark_(PlaceControl<TextLabel>(this, "Label56", {103, 124, 43, 26})),
+      picker_(PlaceControl<QDateEdit>(this, "DateTimePicker", {3, 2, 97, 21})),
+      newSaying_(PlaceControl<QPushButton>(this, "Button1", {8, 56, 89, 25})),
+      // The saying answers clicks as a button would; the label beneath only shows it.
+      sayingArea_(PlaceControl<Hotspot>(saying_, "SayingArea", saying_->rect()))
+{
+    background_->setPen(Qt::black, 1);
+    background_->setFill(Qt::black);
+
+    emblem_->setImage(LoadJpeg(QStringLiteral(":/assets/emblem.jpg")));
+    emblem_->setStretch(true);
+
+    saying_->setText(QStringLiteral("Label2"));
+    saying_->setFont(FormFont(SansSerifFace, 11, true, true));
+    saying_->setTextColour(Qt::white);
+    saying_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    saying_->setWordWrap(true);
+    saying_->setShowMnemonic(true);
+    sayingArea_->setHint(QStringLiteral("Click here to Seek Guidance"));
+    connect(sayingArea_, &Hotspot::clicked, this, &CurrentDatePage::sayingRequested);
+
+    imperialDate_->setText(QStringLiteral("Label1"));
+    imperialDate_->setFont(FormFont(SansSerifFace, 24, true));
+    imperialDate_->setTextColour(QColor(192, 192, 192));
+    imperialDate_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    imperialDate_->setAccessibleDescription(QStringLiteral("Imperial date of the picked day"));
+
+    warriors_->setImage(LoadJpeg(QStringLiteral(":/assets/warriors.jpg")));
+
+    registeredMark_->setText(QStringLiteral("®"));
+    registeredMark_->setFont(FormFont(SansSerifFace, 13));
+    registeredMark_->setTextColour(Qt::yellow);
+    registeredMark_->setWordWrap(true);
+    registeredMark_->setShowMnemonic(true);
+    registeredMark_->setAccessibleDescription(QStringLiteral("Registered mark"));
+
+    picker_->setCalendarPopup(true);
+    // The calendar's last day. Qt's date edit refuses anything before the year 100, so that
+    // is the earliest it can offer; its default of 1752 would hide centuries for no reason.
+    picker_->setMaximumDate(QDate(9999, 12, 31));
+    picker_->setMinimumDate(QDate(100, 1, 1));
+    picker_->setDate(QDate(2000, 9, 20));
+    picker_->setCursor(Qt::PointingHandCursor);
+    picker_->setAccessibleName(QStringLiteral("Picked day"));
+    picker_->setAccessibleDescription(QStringLiteral("The day whose Imperial date is shown"));
+    picker_->setFont(FormFont(SansSerifFace, 11));
+    QPalette pickerColours = picker_->palette();
+    pickerColours.setColor(QPalette::Base, QColor(187, 187, 255));
+    pickerColours.setColor(QPalette::Text, Qt::white);
+    picker_->setPalette(pickerColours);
+    connect(picker_, &QDateEdit::dateChanged, this, &CurrentDatePage::pickedDayChanged);
+
+    newSaying_->setText(QStringLiteral("New Saying"));
+    newSaying_->setAccessibleDescription(QStringLiteral("Shows another saying"));
+    newSaying_->setVisible(false);
+    connect(newSaying_, &QPushButton::clicked, this, &CurrentDatePage::sayingRequested);
+    setTabOrder(picker_, newSaying_);
+}
+
+QDate CurrentDatePage::pickedDay() const
+{
+    return picker_->date();
+}
+
+void CurrentDatePage::setPickedDay(QDate day)
+{
+    const QSignalBlocker silent(picker_);
+    picker_->setDate(day);
+}
+
+void CurrentDatePage::setDateFormat(const QString& format)
+{
+    picker_->setDisplayFormat(format);
+}
+
+void CurrentDatePage::showImperialDate(double date)
+{
+    imperialDate_->setText(QString::fromStdString(ImperialDateText(date)));
+}
+
+void CurrentDatePage::showSaying(std::string_view saying)
+{
+    // A saying may be a line of any length, but the label shows three short lines of it at
+    // most: laying out megabytes of text for that would freeze the window.
+    constexpr std::size_t shownBytes = 4096;
+    if (saying.size() > shownBytes) {
+        // Cut before a character, not inside one, so valid UTF-8 stays valid.
+        std::size_t cut = shownBytes;
+        while (cut > 0 && (static_cast<unsigned char>(saying[cut]) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        saying = saying.substr(0, cut);
+    }
+    saying_->setText(DecodeText(saying));
+    // A reader hears what the eye sees, not the marks of the underlined letters.
+    saying_->setAccessibleName(WithoutMnemonics(saying_->text()));
+}
+
+} // namespace chronavell
