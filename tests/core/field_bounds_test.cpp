@@ -18,17 +18,12 @@ TEST(NormalisedFieldText, ClampsAndPadsLikeTheConversionPage)
     constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t least = std::numeric_limits<std::int64_t>::min();
     for (const Case& c :
-         {Case{MonthFieldBounds, 7, "07"},         Case{MonthFieldBounds, 0, "01"},
-          Case{MonthFieldBounds, 13, "12"},        Case{MonthFieldBounds, -3, "01"},
-          Case{DayFieldBounds, 0, "01"},           Case{DayFieldBounds, 31, "31"},
-          Case{DayFieldBounds, 99, "31"},          Case{YearFieldBounds, 2005, "02005"},
-          Case{YearFieldBounds, -995, "00000"},    Case{YearFieldBounds, 0, "00000"},
-          Case{YearFieldBounds, 50001, "50000"},   Case{YearFieldBounds, most, "50000"},
-          Case{YearFieldBounds, least, "00000"},   Case{SegmentFieldBounds, 3, "003"},
-          Case{SegmentFieldBounds, 1002, "999"},   Case{SegmentFieldBounds, 0, "000"},
-          Case{ImperialYearFieldBounds, 5, "005"}, Case{ImperialYearFieldBounds, 1000, "999"},
-          Case{MillenniumFieldBounds, 3, "03"},    Case{MillenniumFieldBounds, 51, "50"},
-          Case{MillenniumFieldBounds, -1, "00"}}) {
+         {Case{MonthFieldBounds, 7, "07"}, Case{MonthFieldBounds, 0, "01"},
+          Case{MonthFieldBounds, 13, "12"}, Case{DayFieldBounds, 0, "01"},
+          Case{DayFieldBounds, 99, "31"}, Case{YearFieldBounds, 2005, "02005"},
+          Case{YearFieldBounds, -995, "00000"}, Case{YearFieldBounds, most, "50000"},
+          Case{YearFieldBounds, least, "00000"}, Case{SegmentFieldBounds, 1002, "999"},
+          Case{ImperialYearFieldBounds, 5, "005"}, Case{MillenniumFieldBounds, 51, "50"}}) {
         EXPECT_EQ(NormalisedFieldText(c.Field, c.Value), c.Shown)
             << "value " << c.Value << " in a field of " << c.Field.Positions;
     }
