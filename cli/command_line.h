@@ -31,7 +31,8 @@ struct CommandLine
     std::string Problem;
 };
 
-// Reads the arguments that follow the program name. Options may stand anywhere before "--";
+// Reads the arguments that follow the program name. Options may stand anywhere before "--",
+// after which every argument is a date; a lone "-" reads standard input wherever it stands.
 // "--help" and "--version" take effect where they stand, any misuse before them wins.
 CommandLine ReadCommandLine(std::span<const std::string_view> arguments);
 
