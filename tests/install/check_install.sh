@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root and checks what a user's system would get: the
-# program and its sayings in one private folder, a working link on the PATH, a valid desktop
-# entry and metainfo, and the icon in the hicolor theme.
+# program and its sayings in one private folder, a working link on the PATH, the command-line
+# converter on the PATH, a valid desktop entry and metainfo, and the icon in the hicolor theme.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 root=$(mktemp -d)
@@ -22,6 +22,11 @@ cmp -s "$root/usr/$private/Sayings.txt" "$(dirname "$0")/../../assets/Sayings.tx
 case "$(readlink "$root/usr/bin/chronavell")" in
     /*) fail "the link is absolute and would break in a package" ;;
 esac
+
+# The command-line converter sits on the PATH itself and needs nothing beside it.
+[ -x "$root/usr/bin/chronavell-date" ] || fail "no usr/bin/chronavell-date"
+[ "$("$root/usr/bin/chronavell-date" 2005-05-05)" = "0347005.M 3" ] \
+    || fail "the installed chronavell-date converts wrongly"
 
 id=org.chronavell.Chronavell
 desktop="$root/usr/share/applications/$id.desktop"

@@ -25,6 +25,8 @@ dpkg -x "$deb" "$work/root"
 [ -x "$(readlink -f "$work/root/usr/bin/chronavell")" ] || fail "the link in the package is broken"
 [ -f "$(dirname "$(readlink -f "$work/root/usr/bin/chronavell")")/Sayings.txt" ] \
     || fail "package lacks Sayings.txt beside the program"
+[ "$("$work/root/usr/bin/chronavell-date" --to-gregorian 0347005.M3)" = "05/05/02005" ] \
+    || fail "package lacks a working usr/bin/chronavell-date"
 [ -f "$work/root/usr/share/applications/org.chronavell.Chronavell.desktop" ] \
     || fail "package lacks the desktop entry"
 echo "package OK: $(basename "$deb")"

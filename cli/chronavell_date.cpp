@@ -1,0 +1,259 @@
+#include "cli/chronavell_date.h"
+
+#include "cli/command_line.h"
+#include "cli/line_reader.h"
+#include "cli/output_buffer.h"
+#include "core/date_value.h"
+#include "core/field_bounds.h"
+#include "core/imperial_date.h"
+#include "core/imperial_date_parts.h"
+#include "core/read_iso_date.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+namespace chronavell {
+namespace {
+
+constexpr int Success = 0;
+constexpr int Failure = 1;
+constexpr int Misused = 2;
+
+constexpr std::string_view Usage =
+    "Usage: chronavell-date [--class N] [DATE...]\n"
+    "       chronavell-date --to-gregorian [IMPERIAL...]\n"
+    "Writes the Imperial date of each DATE, an ISO date YYYY-MM-DD of the years 1 to 9999,\n"
+    "or of today (local time) when none is given. With --to-gregorian, writes the ordinary\n"
+    "date MM/DD/YYYYY of each Imperial date text such as \"0347005.M 3\".\n"
+    "A single - in place of the dates reads one date a line from standard input.\n"
+    "\n"
+    "  --class N        write N (0 to 9) as the check digit instead of 0\n"
+    "  --to-gregorian   read Imperial date texts and write ordinary dates\n"
+    "  --help           show this help and exit\n"
+    "  --version        show the version and exit\n"
+    "\n"
+    "Exit status: 0 when every date converted, 1 when any was not a valid date or\n"
+    "reading or writing failed, 2 when the options were misused.\n";
+
+// A complaint quotes at most this much of a bad line: no date is that long, and a line of a
+// gigabyte would otherwise come back whole on the terminal.
+constexpr std::size_t ShownBytes = 100;
+
+void WriteImperial(double date, int checkClass, OutputBuffer& out)
+{
+    std::string text = ImperialDateText(date);
+    text.front() = static_cast<char>('0' + checkClass);
+    out.append(text);
+    out.put('\n');
+}
+
+// The ordinary date the conversion page shows after Convert From Imperial: the parts go
+// into the Imperial fields, which clamp them, and the calendar components read from those
+// fields go into the ordinary fields, which clamp them again.
+bool WriteGregorian(std::string_view item, OutputBuffer& out)
+{
+    const std::optional<ImperialDateParts> parts = ReadImperialDateParts(item);
+    if (!parts) {
+        return false;
+    }
+    const std::string segment = NormalisedFieldText(SegmentFieldBounds, parts->Segment);
+    const std::string year = NormalisedFieldText(ImperialYearFieldBounds, parts->Year);
+    const std::string millennium = NormalisedFieldText(MillenniumFieldBounds, parts->Millennium);
+    const auto field = [&](int part, const FieldBounds& bounds) {
+        return NormalisedFieldText(
+            bounds, ParseInteger(CalendarComponent(segment, year, millennium, part)));
+    };
+    out.append(field(CalendarMonthPart, MonthFieldBounds));
+    out.put('/');
+    out.append(field(CalendarDayPart, DayFieldBounds));
+    out.put('/');
+    out.append(field(CalendarYearPart, YearFieldBounds));
+    out.put('\n');
+    return true;
+}
+
+// Writes the answer for one date; false when the text is no date of the kind asked for.
+bool Convert(std::string_view item, const CommandLine& command, OutputBuffer& out)
+{
+    if (command.ToGregorian) {
+        return WriteGregorian(item, out);
+    }
+    const std::optional<double> date = ReadIsoDate(item);
+    if (!date) {
+        return false;
+    }
+    WriteImperial(*date, command.CheckClass, out);
+    return true;
+}
+
+// The bad text as a complaint quotes it: control characters and backslashes escaped, so
+// that no byte of the input can steer the terminal, and cut after ShownBytes.
+void AppendShown(std::string_view text, bool cut, OutputBuffer& errors)
+{
+    if (text.size() > ShownBytes) {
+        std::size_t end = ShownBytes;
+        // Cut before a character, not inside one, so valid UTF-8 stays valid.
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
+            --end;
+        }
+        text = text.substr(0, end);
+        cut = true;
+    }
+    constexpr std::string_view hexDigits = "0123456789abcdef";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20U || byte == 0x7FU) {
+            errors.append("\\x");
+            errors.put(hexDigits[byte >> 4U]);
+            errors.put(hexDigits[byte & 0xFU]);
+        } else if (c == '\\') {
+            errors.append("\\\\");
+        } else {
+            errors.put(c);
+        }
+    }
+    if (cut) {
+        errors.append("...");
+    }
+}
+
+// Line 0 stands for a date given as an argument.
+void Complain(std::uint64_t lineNumber, std::string_view text, bool cut, const CommandLine& command,
+              OutputBuffer& out, OutputBuffer& errors)
+{
+    // Answers written so far go first, so that a shared stream keeps the order of the input.
+    out.flush();
+    errors.append("chronavell-date: ");
+    if (lineNumber > 0) {
+        std::array<char, 24> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), lineNumber);
+        errors.append("line ");
+        errors.append({digits.data(), static_cast<std::size_t>(end.ptr - digits.data())});
+        errors.append(": ");
+    }
+    errors.put('\'');
+    AppendShown(text, cut, errors);
+    errors.append(command.ToGregorian ? "' is not a valid Imperial date\n"
+                                      : "' is not a valid date\n");
+    errors.flush();
+}
+
+void ComplainOfSystem(std::string_view what, int error, OutputBuffer& errors)
+{
+    errors.append("chronavell-date: ");
+    errors.append(what);
+    errors.append(": ");
+    errors.append(std::strerror(error));
+    errors.put('\n');
+    errors.flush();
+}
+
+// The start of today in local time, or nothing outside the years the calendar handles.
+std::optional<double> Today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (now == -1 || ::localtime_r(&now, &local) == nullptr) {
+        return std::nullopt;
+    }
+    const CivilDate day{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    if (day.Year < 1 || day.Year > 9999) {
+        return std::nullopt;
+    }
+    return static_cast<double>(DayNumberFromCivil(day));
+}
+
+int ConvertToday(const CommandLine& command, OutputBuffer& out, OutputBuffer& errors)
+{
+    const std::optional<double> today = Today();
+    if (!today) {
+        errors.append("chronavell-date: today's date lies outside the years 1 to 9999\n");
+        errors.flush();
+        return Failure;
+    }
+    if (command.ToGregorian) {
+        WriteGregorian(ImperialDateText(*today), out);
+    } else {
+        WriteImperial(*today, command.CheckClass, out);
+    }
+    return Success;
+}
+
+int ConvertArguments(const CommandLine& command, OutputBuffer& out, OutputBuffer& errors)
+{
+    int status = Success;
+    for (const std::string_view item : command.Items) {
+        if (!Convert(item, command, out)) {
+            Complain(0, item, false, command, out, errors);
+            status = Failure;
+        }
+    }
+    return status;
+}
+
+int ConvertInput(const CommandLine& command, OutputBuffer& out, OutputBuffer& errors)
+{
+    LineReader reader(STDIN_FILENO, [&out] { out.flush(); });
+    int status = Success;
+    std::uint64_t lineNumber = 0;
+    LineReader::Line line;
+    while (out.error() == 0 && reader.next(line)) {
+        ++lineNumber;
+        if (line.Cut || !Convert(line.Text, command, out)) {
+            Complain(lineNumber, line.Text, line.Cut, command, out, errors);
+            status = Failure;
+        }
+    }
+    if (reader.error() != 0) {
+        ComplainOfSystem("cannot read standard input", reader.error(), errors);
+        status = Failure;
+    }
+    return status;
+}
+
+} // namespace
+
+int RunChronavellDate(std::span<const std::string_view> arguments)
+{
+    const CommandLine command = ReadCommandLine(arguments);
+    OutputBuffer out(STDOUT_FILENO);
+    OutputBuffer errors(STDERR_FILENO);
+    int status = Success;
+    switch (command.What) {
+    case CommandLine::Action::Help:
+        out.append(Usage);
+        break;
+    case CommandLine::Action::Version:
+        out.append("chronavell-date " CHRONAVELL_VERSION "\n");
+        break;
+    case CommandLine::Action::Misuse:
+        errors.append("chronavell-date: ");
+        errors.append(command.Problem);
+        errors.put('\n');
+        errors.append(Usage);
+        errors.flush();
+        return Misused;
+    case CommandLine::Action::Convert:
+        if (command.FromInput) {
+            status = ConvertInput(command, out, errors);
+        } else if (command.Items.empty()) {
+            status = ConvertToday(command, out, errors);
+        } else {
+            status = ConvertArguments(command, out, errors);
+        }
+        break;
+    }
+    if (!out.flush()) {
+        ComplainOfSystem("cannot write standard output", out.error(), errors);
+        return Failure;
+    }
+    return status;
+}
+
+} // namespace chronavell

@@ -1,0 +1,10 @@
+#include "cli/chronavell_date.h"
+
+#include <string_view>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    return chronavell::RunChronavellDate(arguments);
+}

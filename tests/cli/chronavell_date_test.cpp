@@ -1,0 +1,245 @@
+// chronavell-date tested as its users meet it: a program of its own, fed through its
+// arguments and standard input, its answers compared with the calendar core's own results.
+#include "core/date_value.h"
+#include "core/imperial_date.h"
+#include "run_program.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace chronavell {
+namespace {
+
+std::string IsoText(std::int64_t dayNumber)
+{
+    const CivilDate date = CivilFromDayNumber(dayNumber);
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text.data();
+}
+
+// What a digit field of the conversion page shows once `value` is written into it.
+std::string Field(long long value, int positions, long long lowest, long long highest)
+{
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%0*lld", positions,
+                  std::clamp(value, lowest, highest));
+    return text.data();
+}
+
+// Where two outputs of thousands of lines part, for a readable failure.
+std::string FirstDifference(const std::string& actual, const std::string& expected)
+{
+    const auto at = static_cast<std::size_t>(
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end()).first -
+        actual.begin());
+    const std::size_t line = expected.rfind('\n', at == 0 ? 0 : at - 1) + 1;
+    const auto lineAt = [line](const std::string& text) {
+        return text.substr(line, text.find('\n', line) - line);
+    };
+    std::string message = "'";
+    message += lineAt(actual);
+    message += "' where '";
+    message += lineAt(expected);
+    return message + "' belongs";
+}
+
+TEST(ChronavellDate, EveryDayOfTwoCyclesForward)
+{
+    // 400 years repeat the calendar: the first cycle has the short years, the last the
+    // millennium 10. The two differ in line ends and check digit too.
+    for (const int firstYear : {1, 9600}) {
+        const bool last = firstYear > 1;
+        std::string input;
+        std::string expected;
+        const std::int64_t first = DayNumberFromCivil({firstYear, 1, 1});
+        for (std::int64_t day = first; day < first + 146'097; ++day) {
+            input += IsoText(day) + (last ? "\n" : "\r\n");
+            std::string text = ImperialDateText(static_cast<double>(day));
+            text.front() = last ? '7' : '0';
+            expected += text + '\n';
+        }
+        const ProgramRun run = RunProgram(last ? std::vector<std::string>{"--class", "7", "-"}
+                                               : std::vector<std::string>{"-"},
+                                          input);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Errors, "");
+        EXPECT_TRUE(run.Output == expected) << FirstDifference(run.Output, expected);
+    }
+}
+
+TEST(ChronavellDate, EveryYearSegmentBackward)
+{
+    // Millennium 0 makes a negative year and 99 one past the field; both end at a bound.
+    const std::array<std::array<const char*, 2>, 5> rests{
+        {{"005", "3"}, {"45", "0"}, {"999", "10"}, {"7", "50"}, {"123", "99"}}};
+    std::string input;
+    std::string expected;
+    for (int segment = 0; segment <= 1002; ++segment) {
+        // A four-digit segment needs a three-digit year to be read as one.
+        const auto& [year, millennium] =
+            rests.at(segment > 999 ? 2 : static_cast<std::size_t>(segment) % rests.size());
+        std::array<char, 32> text{};
+        std::snprintf(text.data(), text.size(), "%d%03d%s.M%s%s\n", segment % 10, segment, year,
+                      segment % 2 == 0 ? " " : "", millennium);
+        input += text.data();
+        const std::string fields[] = {Field(segment, 3, 0, 999), Field(std::stoi(year), 3, 0, 999),
+                                      Field(std::stoi(millennium), 2, 0, 50)};
+        const auto component = [&fields](int part) {
+            return std::stoll(CalendarComponent(fields[0], fields[1], fields[2], part));
+        };
+        expected += Field(component(CalendarMonthPart), 2, 1, 12) + '/' +
+                    Field(component(CalendarDayPart), 2, 1, 31) + '/' +
+                    Field(component(CalendarYearPart), 5, 0, 50000) + '\n';
+    }
+    const ProgramRun run = RunProgram({"--to-gregorian", "-"}, input);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, "");
+    EXPECT_TRUE(run.Output == expected) << FirstDifference(run.Output, expected);
+}
+
+TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
+{
+    const std::string sevens(200, '7');
+    // Longer than any buffer of the program: it must skip the line, not hold it.
+    const std::string huge(std::size_t{300} * 1024, 'x');
+    const std::string line = "chronavell-date: line ";
+    const ProgramRun forward = RunProgram(
+        {"-"}, "2005-05-05\n\n2005-02-30\n0000-01-01\r\n10000-01-01\n2005-05-05 \n\x1b[2J\\\n" +
+                   sevens + "\n" + huge + "\n1999-07-15\r\r\n2000-02-29");
+    EXPECT_EQ(forward.Status, 1);
+    EXPECT_EQ(forward.Output, "0347005.M 3\n0163000.M 3\n");
+    EXPECT_EQ(forward.Errors, line + "2: '' is not a valid date\n" + line +
+                                  "3: '2005-02-30' is not a valid date\n" + line +
+                                  "4: '0000-01-01' is not a valid date\n" + line +
+                                  "5: '10000-01-01' is not a valid date\n" + line +
+                                  "6: '2005-05-05 ' is not a valid date\n" + line +
+                                  "7: '\\x1b[2J\\\\' is not a valid date\n" + line + "8: '" +
+                                  sevens.substr(0, 100) + "...' is not a valid date\n" + line +
+                                  "9: '" + huge.substr(0, 100) + "...' is not a valid date\n" +
+                                  line + "10: '1999-07-15\\x0d' is not a valid date\n");
+    const ProgramRun backward =
+        RunProgram({"--to-gregorian", "-"}, "0347005.M 3\r\n0347005.M\n\n01002999.M10");
+    EXPECT_EQ(backward.Status, 1);
+    EXPECT_EQ(backward.Output, "05/05/02005\n12/30/09999\n");
+    EXPECT_EQ(backward.Errors, line + "2: '0347005.M' is not a valid Imperial date\n" + line +
+                                   "3: '' is not a valid Imperial date\n");
+}
+
+TEST(ChronavellDate, ArgumentsAndExitStatus)
+{
+    const std::string usage = RunProgram({"--help"}).Output;
+    ASSERT_TRUE(usage.starts_with("Usage: chronavell-date")) << usage;
+    struct Case
+    {
+        std::vector<std::string> Arguments;
+        std::string Output;
+        // After a misuse, status 2, the usage follows.
+        std::string Errors;
+        int Status = 0;
+        const char* OutputFile = nullptr;
+    };
+    const Case cases[] = {
+        // The last class given counts for every date.
+        {{"--class", "3", "0001-01-01", "--class=9", "9999-12-31"},
+         "90031.M 0\n91002999.M 10\n",
+         ""},
+        {{"2005-02-30", "2005-05-05"}, "0347005.M 3\n", "'2005-02-30' is not a valid date\n", 1},
+        {{"--to-gregorian", "0347005.M 3", "0347005.M3", "00035.M 0"},
+         "05/05/02005\n05/05/02005\n01/01/00000\n",
+         ""},
+        {{"--to-gregorian", "2005-05-05"}, "", "'2005-05-05' is not a valid Imperial date\n", 1},
+        {{"--version"}, "chronavell-date " CHRONAVELL_VERSION "\n", ""},
+        {{"--bogus", "--help"}, "", "unknown option '--bogus'\n", 2},
+        {{"--class", "10"}, "", "the class of '--class 10' is no digit from 0 to 9\n", 2},
+        {{"-", "2005-05-05"}, "", "'-' reads the dates from standard input and stands alone\n", 2},
+        {{"2005-05-05"},
+         "",
+         "cannot write standard output: No space left on device\n",
+         1,
+         "/dev/full"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunProgram(c.Arguments, {}, 1, c.OutputFile);
+        const std::string errors = c.Errors.empty() ? "" : "chronavell-date: " + c.Errors;
+        EXPECT_EQ(run.Status, c.Status) << c.Arguments.front();
+        EXPECT_EQ(run.Output, c.Output) << c.Arguments.front();
+        EXPECT_EQ(run.Errors, c.Status == 2 ? errors + usage : errors) << c.Arguments.front();
+    }
+}
+
+TEST(ChronavellDate, WithoutDatesTodayInLocalTime)
+{
+    // Twenty-six hours apart: at any moment one of the zones has a date other than
+    // universal time's, so a program reading the wrong clock fails here.
+    for (const auto& [zone, eastHours] : {std::pair{"XYZ-14", 14}, std::pair{"XYZ+12", -12}}) {
+        const auto today = [hours = eastHours] {
+            return (std::time(nullptr) + std::int64_t{hours} * 3600) / 86'400 + UnixEpochDayNumber;
+        };
+        std::int64_t day = 0;
+        ProgramRun run;
+        do { // again should midnight pass during the run
+            day = today();
+            run = RunProgram({}, {}, 1, nullptr, zone);
+        } while (today() != day);
+        EXPECT_EQ(run.Output, ImperialDateText(static_cast<double>(day)) + '\n') << zone;
+    }
+}
+
+TEST(ChronavellDate, AnswersEachLineBeforeReadingTheNext)
+{
+    // A bot may keep the program open and talk to it over pipes.
+    std::array<int, 2> in{};
+    std::array<int, 2> out{};
+    ASSERT_EQ(::pipe2(in.data(), O_CLOEXEC) | ::pipe2(out.data(), O_CLOEXEC), 0);
+    const pid_t program = StartProgram({"-"}, in[0], out[1], out[1]);
+    ::close(in[0]);
+    ::close(out[1]);
+    for (const auto& [date, answer] :
+         {std::pair{"2005-05-05\n", "0347005.M 3\n"}, std::pair{"1999-07-15\n", "0541999.M 2\n"}}) {
+        std::array<char, 64> text{};
+        pollfd ready{out[0], POLLIN, 0};
+        // The poll's limit is a hang guard only: the answer comes at once, or never.
+        ASSERT_TRUE(::write(in[1], date, 11) == 11 && ::poll(&ready, 1, 30'000) == 1) << date;
+        EXPECT_EQ(::read(out[0], text.data(), text.size()), 12);
+        EXPECT_STREQ(text.data(), answer);
+    }
+    ::close(in[1]);
+    EXPECT_EQ(WaitFor(program), 0);
+    ::close(out[0]);
+}
+
+TEST(ChronavellDate, MemoryStaysFlatOnAHugeStream)
+{
+    // About 830 KiB: 6000 good dates and three lines longer than any buffer.
+    std::string block;
+    for (std::int64_t day = 0; day < 6000; ++day) {
+        block += IsoText(day * 97) + '\n';
+    }
+    for (int i = 0; i < 3; ++i) {
+        block += std::string(std::size_t{256} * 1024, '9') + '\n';
+    }
+    const auto peak = [&block](std::size_t repeats) {
+        const ProgramRun run = RunProgram({"-"}, block, repeats);
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_EQ(std::count(run.Output.begin(), run.Output.end(), '\n'), 6000 * repeats);
+        EXPECT_EQ(std::count(run.Errors.begin(), run.Errors.end(), '\n'), 3 * repeats);
+        return run.PeakKiB;
+    };
+    const long small = peak(1);
+    const long large = peak(384); // about 310 MiB
+    // Runs of the same program differ by a few hundred KiB whatever their input; keeping even
+    // a third of a percent of the stream would add a megabyte.
+    EXPECT_LT(large - small, 1024)
+        << "peak " << small << " KiB for one block, " << large << " KiB for 384";
+}
+
+} // namespace
+} // namespace chronavell

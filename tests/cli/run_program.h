@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+namespace chronavell {
+
+// One run of chronavell-date from start to end.
+struct ProgramRun
+{
+    // The exit status, or 128 plus the signal that ended the program.
+    int Status = -1;
+    std::string Output;
+    std::string Errors;
+    // The largest resident set the program had, in KiB.
+    long PeakKiB = 0;
+};
+
+// Starts chronavell-date on the given descriptors, with TZ set to `zone` when one is given.
+pid_t StartProgram(const std::vector<std::string>& arguments, int input, int output, int errors,
+                   const char* zone = nullptr);
+// Waits for the end of a started program; `peakKiB` receives its largest resident set.
+int WaitFor(pid_t program, long* peakKiB = nullptr);
+
+// Runs chronavell-date to its end with `input` piped to it `repeats` times over by a writer
+// process of its own, as a generator would. Output goes to `outputFile` when one is given.
+ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input = {},
+                      std::size_t repeats = 1, const char* outputFile = nullptr,
+                      const char* zone = nullptr);
+
+} // namespace chronavell

@@ -1,0 +1,66 @@
+#include "core/date_value.h"
+#include "core/imperial_date.h"
+#include "core/imperial_date_parts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace chronavell {
+namespace {
+
+TEST(ReadImperialDateParts, Shapes)
+{
+    struct Case
+    {
+        const char* Text = nullptr;
+        ImperialDateParts Parts;
+    };
+    for (const Case& c :
+         {Case{"0347005.M 3", {0, 347, 5, 3}}, Case{"0347005.M3", {0, 347, 5, 3}},
+          Case{"7347005.M 03", {7, 347, 5, 3}}, Case{"000345.M 0", {0, 3, 45, 0}},
+          Case{"00035.M 0", {0, 3, 5, 0}}, Case{"01002000.M 3", {0, 1002, 0, 3}},
+          Case{"01002999.M 10", {0, 1002, 999, 10}}, Case{"99999999.M 99", {9, 9999, 999, 99}},
+          // 31 December of the year 5 and 6 February of the year 25.
+          Case{"010025.M 0", {0, 100, 25, 0}}}) {
+        const std::optional<ImperialDateParts> parts = ReadImperialDateParts(c.Text);
+        ASSERT_TRUE(parts.has_value()) << c.Text;
+        EXPECT_TRUE(*parts == c.Parts)
+            << c.Text << " read as " << parts->CheckDigit << " " << parts->Segment << " "
+            << parts->Year << " " << parts->Millennium;
+    }
+    const char* const refused[] = {"0347005.M",     "0347005.M ",    "0347005 M 3",
+                                   "0347005.m 3",   "0347005.M  3",  "0347005.M 3 ",
+                                   " 0347005.M 3",  "0347005.M 3\r", "0347.M 3",
+                                   "034700512.M 3", "00999000.M 3",  "0347005.M 100",
+                                   "0347005.M -3",  "-347005.M 3",   "0347005,M 3",
+                                   "A347005.M 3",   "0347005.M\t3",  "0347005.M 3x",
+                                   ".M 3",          "0347005",       ""};
+    for (const char* text : refused) {
+        EXPECT_FALSE(ReadImperialDateParts(text).has_value()) << "accepted '" << text << "'";
+    }
+}
+
+TEST(ReadImperialDateParts, EveryDayReadsBackAsItsOwnParts)
+{
+    int failures = 0;
+    for (std::int64_t day = FirstDayNumber; day <= LastDayNumber; ++day) {
+        const CivilDate date = CivilFromDayNumber(day);
+        const std::string text = ImperialDateText(static_cast<double>(day));
+        ImperialDateParts expected{0, YearSegment(date.Month, date.Day), date.Year % 1000,
+                                   date.Year >= 1000 ? date.Year / 1000 + 1 : 0};
+        if (date.Year < 100 && expected.Segment == 1002) {
+            // Segment 100 and the year written after the "2" of "1002".
+            expected.Segment = 100;
+            expected.Year = (date.Year < 10 ? 20 : 200) + date.Year;
+        }
+        const std::optional<ImperialDateParts> parts = ReadImperialDateParts(text);
+        if (parts != expected) {
+            ADD_FAILURE() << text << " of " << date.Year << "-" << date.Month << "-" << date.Day;
+            ASSERT_LT(++failures, 20);
+        }
+    }
+}
+
+} // namespace
+} // namespace chronavell
