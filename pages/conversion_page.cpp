@@ -1,5 +1,6 @@
 #include "pages/conversion_page.h"
 
+#include "core/field_bounds.h"
 #include "core/imperial_date.h"
 #include "core/parse_date_text.h"
 #include "pages/digit_field.h"
@@ -20,24 +21,33 @@ namespace chronavell {
 
 namespace {
 
+const QColor Navy(0, 0, 128);
+const QColor Lime(0, 255, 0);
+
 // The range a field's value is kept in, and the texts written when it falls outside.
 struct Bounds
 {
+    explicit Bounds(const FieldBounds& field)
+        : Positions(field.Positions), Lowest(field.Lowest),
+          LowerText(QString::fromStdString(NormalisedFieldText(field, field.Lowest))),
+          Highest(field.Highest),
+          UpperText(QString::fromStdString(NormalisedFieldText(field, field.Highest)))
+    {
+    }
+
+    int Positions;
     int Lowest;
     QString LowerText;
     int Highest;
     QString UpperText;
 };
 
-const QColor Navy(0, 0, 128);
-const QColor Lime(0, 255, 0);
-
-const Bounds MonthBounds{1, QStringLiteral("01"), 12, QStringLiteral("12")};
-const Bounds DayBounds{1, QStringLiteral("01"), 31, QStringLiteral("31")};
-const Bounds YearBounds{0, QStringLiteral("00000"), 50000, QStringLiteral("50000")};
-const Bounds SegmentBounds{0, QStringLiteral("000"), 999, QStringLiteral("999")};
-const Bounds ImperialYearBounds{0, QStringLiteral("000"), 999, QStringLiteral("999")};
-const Bounds MillenniumBounds{0, QStringLiteral("00"), 50, QStringLiteral("50")};
+const Bounds MonthBounds(MonthFieldBounds);
+const Bounds DayBounds(DayFieldBounds);
+const Bounds YearBounds(YearFieldBounds);
+const Bounds SegmentBounds(SegmentFieldBounds);
+const Bounds ImperialYearBounds(ImperialYearFieldBounds);
+const Bounds MillenniumBounds(MillenniumFieldBounds);
 
 // The lit corner of the background: the strip's frames are this size.
 const QRect LampCorner(205, 0, 232, 144);
@@ -48,10 +58,10 @@ QImage LoadPicture(const char* path)
     return ReadPng(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32);
 }
 
-DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, int positions,
-                       const Bounds& bounds, const char* toolTip)
+DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, const Bounds& bounds,
+                       const char* toolTip)
 {
-    auto* field = PlaceControl<DigitField>(page, name, geometry, positions, bounds.LowerText,
+    auto* field = PlaceControl<DigitField>(page, name, geometry, bounds.Positions, bounds.LowerText,
                                            bounds.UpperText);
     QPalette colours = field->palette();
     colours.setColor(QPalette::Base, Navy);
@@ -105,17 +115,17 @@ void Normalise(DigitField& field, const Bounds& bounds)
 
 ConversionPage::ConversionPage(QWidget* parent)
     : QWidget(parent), background_(PlaceControl<Picture>(this, "Image4", {0, 0, 437, 144})),
-      month_(PlaceField(this, "NMonth", {8, 88, 33, 28}, 2, MonthBounds, "Month")),
-      day_(PlaceField(this, "NDay", {48, 88, 33, 28}, 2, DayBounds, "Day")),
-      year_(PlaceField(this, "NYear", {88, 88, 65, 28}, 5, YearBounds, "Year")),
+      month_(PlaceField(this, "NMonth", {8, 88, 33, 28}, MonthBounds, "Month")),
+      day_(PlaceField(this, "NDay", {48, 88, 33, 28}, DayBounds, "Day")),
+      year_(PlaceField(this, "NYear", {88, 88, 65, 28}, YearBounds, "Year")),
       toImperial_(PlaceButton(this, "SpeedButton1", {160, 68, 41, 33},
                               ":/assets/glyph-to-imperial.png", "Convert To Imperial")),
       fromImperial_(PlaceButton(this, "SpeedButton2", {160, 103, 41, 33},
                                 ":/assets/glyph-from-imperial.png", "Convert From Imperial")),
       checkDigit_(PlaceControl<TextLabel>(this, "Label7", {216, 90, 11, 20})),
-      segment_(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, 3, SegmentBounds, "Year Segment")),
-      imperialYear_(PlaceField(this, "IYear", {296, 88, 49, 28}, 3, ImperialYearBounds, "Year")),
-      millennium_(PlaceField(this, "IMill", {376, 88, 33, 28}, 2, MillenniumBounds, "Millennium")),
+      segment_(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, SegmentBounds, "Year Segment")),
+      imperialYear_(PlaceField(this, "IYear", {296, 88, 49, 28}, ImperialYearBounds, "Year")),
+      millennium_(PlaceField(this, "IMill", {376, 88, 33, 28}, MillenniumBounds, "Millennium")),
       checkClass_(PlaceControl<DeferredPopupComboBox>(this, "ComboBox", {2, 16, 111, 19})),
       help_(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
                         "Help with \"Check Date\"")),
