@@ -7,35 +7,17 @@
 namespace chronavell {
 namespace {
 
-std::uint32_t ToBgr(const QColor& colour)
-{
-    const QColor rgb = colour.toRgb();
-    return static_cast<std::uint32_t>(rgb.red()) | (static_cast<std::uint32_t>(rgb.green()) << 8) |
-           (static_cast<std::uint32_t>(rgb.blue()) << 16);
-}
-
-// Only the three low bytes carry a colour; the form files' symbolic colours (a high byte
-// set) are not translated.
-int Channel(std::uint32_t bgr, int shift)
-{
-    return static_cast<int>((bgr >> shift) & 0xFFu);
-}
-
-QColor FromBgr(std::uint32_t bgr)
-{
-    return QColor(Channel(bgr, 0), Channel(bgr, 8), Channel(bgr, 16));
-}
+// The bands the painting is made of; the last one always lies below the control.
+constexpr int BandCount = 65;
 
 // The colour of band `band` on the way from `start` to `end`. The step rounds towards minus
 // infinity (C++20 shifts negative values arithmetically), so a falling channel drops a
 // little sooner than a rising one climbs: white to black gives 251, not 252, in band 1.
-QColor BandColour(std::uint32_t start, std::uint32_t end, int band)
+QColor BandColour(const QColor& start, const QColor& end, int band)
 {
-    const auto channel = [&](int shift) {
-        const int from = Channel(start, shift);
-        return from + ((band * (Channel(end, shift) - from)) >> 6);
-    };
-    return QColor(channel(0), channel(8), channel(16));
+    const auto channel = [band](int from, int to) { return from + ((band * (to - from)) >> 6); };
+    return {channel(start.red(), end.red()), channel(start.green(), end.green()),
+            channel(start.blue(), end.blue())};
 }
 
 } // namespace
@@ -55,26 +37,16 @@ TGradientFill::TGradientFill(QWidget* parent) : QWidget(parent)
 
 void TGradientFill::setColor(const QColor& colour)
 {
-    setColorBgr(ToBgr(colour));
-}
-
-void TGradientFill::setColorFrom(const QColor& colour)
-{
-    setColorFromBgr(ToBgr(colour));
-}
-
-void TGradientFill::setColorBgr(std::uint32_t bgr)
-{
-    if (color_ != bgr) {
-        color_ = bgr;
+    if (color_ != colour) {
+        color_ = colour;
         update();
     }
 }
 
-void TGradientFill::setColorFromBgr(std::uint32_t bgr)
+void TGradientFill::setColorFrom(const QColor& colour)
 {
-    if (colorFrom_ != bgr) {
-        colorFrom_ = bgr;
+    if (colorFrom_ != colour) {
+        colorFrom_ = colour;
         update();
     }
 }
@@ -85,16 +57,6 @@ void TGradientFill::setFillDirection(TFillDirection direction)
         direction_ = direction;
         update();
     }
-}
-
-QColor TGradientFill::color() const
-{
-    return FromBgr(color_);
-}
-
-QColor TGradientFill::colorFrom() const
-{
-    return FromBgr(colorFrom_);
 }
 
 bool TGradientFill::event(QEvent* event)
@@ -160,8 +122,8 @@ void TGradientFill::keepBeneathSiblings()
 void TGradientFill::paintEvent(QPaintEvent* /*event*/)
 {
     const bool downwards = direction_ == TFillDirection::fdTopToBottom;
-    const std::uint32_t start = downwards ? colorFrom_ : color_;
-    const std::uint32_t end = downwards ? color_ : colorFrom_;
+    const QColor& start = downwards ? colorFrom_ : color_;
+    const QColor& end = downwards ? color_ : colorFrom_;
     // One band more than the divisor: 64 of these bands are always taller than the
     // control, so the last band, the only one in the pure end colour, is never seen.
     const int bandHeight = height() / 64 + 1;

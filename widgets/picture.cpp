@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cstring>
 #include <utility>
 
 namespace chronavell {
@@ -51,24 +50,12 @@ void Picture::setStretch(bool on)
 void Picture::paste(const QImage& source, const QRect& from, const QRect& to)
 {
     makeDeferred();
-    const QRect target = to.intersected(image_.rect());
-    const bool oneToOne = from.size() == to.size() && target == to &&
-                          source.rect().contains(from) && source.format() == image_.format() &&
-                          source.depth() == 32;
-    if (oneToOne) {
-        // Row by row into the bitmap already held: no painter, no allocation.
-        const auto rowBytes = static_cast<std::size_t>(from.width()) * 4;
-        for (int row = 0; row < from.height(); ++row) {
-            const uchar* in = source.constScanLine(from.top() + row) + from.left() * 4;
-            uchar* out = image_.scanLine(to.top() + row) + to.left() * 4;
-            std::memcpy(out, in, rowBytes);
-        }
-    } else {
+    {
         QPainter painter(&image_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(to, source, from);
     }
-    update(stretch_ ? rect() : target);
+    update(stretch_ ? rect() : to.intersected(image_.rect()));
 }
 
 void Picture::paintEvent(QPaintEvent* event)

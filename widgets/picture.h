@@ -25,7 +25,6 @@ public:
     // Copies part of another picture into this one's own bitmap, scaled to the target
     // rectangle (one to one where the sizes agree), and repaints just that part.
     void paste(const QImage& source, const QRect& from, const QRect& to);
-    bool stretch() const { return stretch_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

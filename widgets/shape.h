@@ -24,11 +24,6 @@ public:
     // An invalid colour leaves the inside clear.
     void setFill(const QColor& colour);
 
-    Kind kind() const { return kind_; }
-    QColor penColour() const { return penColour_; }
-    int penWidth() const { return penWidth_; }
-    QColor fill() const { return fill_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -37,7 +37,7 @@ void WriteBytes(const fs::path& file, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Whatever lies at Sayings.txt, the window starts, says what it found in the Part's own
+// Whatever lies at Sayings.txt, the window starts, says what it found in the program's own
 // words or in a clear error box, and goes on working.
 TEST(BadSayingsFile, EveryKindOfBadFile)
 {

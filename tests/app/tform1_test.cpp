@@ -1,12 +1,15 @@
 #include "app/tform1.h"
 #include "app/timer.h"
+#include "pages/digit_field.h"
 #include "pages/current_date_page.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
 #include "widgets/tabbed_notebook.h"
 
+#include <QComboBox>
 #include <QDateEdit>
+#include <QToolButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -79,6 +82,13 @@ TEST_F(MainWindow, StartSequenceFillsThePage)
     EXPECT_EQ(Label("Label1"), "0347005.M 3");
     EXPECT_EQ(Label("Label2"), "\"Duty first.\"");
     EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->date(), QDate(2005, 5, 5));
+    QStringList fields;
+    for (const char* name : {"IYearSeg", "IYear", "IMill", "NMonth", "NDay", "NYear"}) {
+        fields.append(Find<DigitField>(name)->text());
+    }
+    EXPECT_EQ(fields.join("|"), "347|005|03|05|05|02005");
+    EXPECT_EQ(Find<QComboBox>("ComboBox")->currentIndex(), 0);
+    EXPECT_EQ(Label("Label7"), "0");
     EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
     // The first caption still shows the picker's stored day; the first tick brings today's.
     EXPECT_EQ(form.windowTitle(), "[0721000.M 3] : 19:07:05");
@@ -225,6 +235,23 @@ TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
     fake_.TheClock.Broken = false;
     fake_.TheClock.advance(1s);
     EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : 19:07:08");
+}
+
+// The window runs what the pages ask for inside its error guard: a conversion's error reaches
+// the user as a message with its full stop, and the page goes on.
+TEST_F(MainWindow, ConversionErrorsAreReported)
+{
+    Start();
+    Find<DigitField>("NDay")->setText("30");
+    Find<DigitField>("NMonth")->setText("2");
+    QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(fake_.Reporter.Messages,
+              QStringList{"'02/30/02005' is not a valid date and time."});
+    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "347");
+    Find<DigitField>("NDay")->setText("28");
+    QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "160");
+    EXPECT_EQ(fake_.Reporter.Messages.size(), 1);
 }
 
 TEST_F(MainWindow, WindowAndNotebookGeometry)
