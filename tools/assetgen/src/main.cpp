@@ -1,8 +1,8 @@
 // Draws every picture Chronavell shows and writes them into the folder
 // given as the only argument. Run through tools/make-assets.sh.
 
-#include "AssetSet.h"
-#include "AssetWriter.h"
+#include "asset_set.h"
+#include "asset_writer.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

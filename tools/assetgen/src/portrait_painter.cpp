@@ -1,8 +1,8 @@
-#include "PortraitPainter.h"
+#include "portrait_painter.h"
 
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "StarScatter.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "star_scatter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

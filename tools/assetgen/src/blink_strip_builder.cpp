@@ -1,8 +1,8 @@
-#include "BlinkStripBuilder.h"
+#include "blink_strip_builder.h"
 
-#include "ConversionLayout.h"
-#include "Heraldry.h"
-#include "StarScatter.h"
+#include "conversion_layout.h"
+#include "heraldry.h"
+#include "star_scatter.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,6 +1,6 @@
-#include "StarScatter.h"
+#include "star_scatter.h"
 
-#include "Prng.h"
+#include "prng.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,4 +1,4 @@
-#include "AssetWriter.h"
+#include "asset_writer.h"
 
 #include <QDir>
 #include <QImageWriter>

@@ -1,4 +1,4 @@
-#include "ColourQuantiser.h"
+#include "colour_quantiser.h"
 
 #include <QHash>
 

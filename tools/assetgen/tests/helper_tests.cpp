@@ -1,8 +1,8 @@
-#include "ArmouredFigure.h"
-#include "Heraldry.h"
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "TextStyle.h"
+#include "armoured_figure.h"
+#include "heraldry.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "text_style.h"
 
 #include <QTest>
 
@@ -152,4 +152,4 @@ private slots:
 };
 
 QTEST_MAIN(HelperTests)
-#include "HelperTests.moc"
+#include "helper_tests.moc"

@@ -1,6 +1,6 @@
-#include "ColourQuantiser.h"
-#include "IconPainter.h"
-#include "TestSupport.h"
+#include "colour_quantiser.h"
+#include "icon_painter.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -85,4 +85,4 @@ private slots:
 };
 
 QTEST_MAIN(IconTests)
-#include "IconTests.moc"
+#include "icon_tests.moc"

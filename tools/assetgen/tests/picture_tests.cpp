@@ -1,9 +1,9 @@
-#include "EmblemPainter.h"
-#include "LinksPainter.h"
-#include "PortraitPainter.h"
-#include "StarfieldPainter.h"
-#include "TestSupport.h"
-#include "WarriorsPainter.h"
+#include "emblem_painter.h"
+#include "links_painter.h"
+#include "portrait_painter.h"
+#include "starfield_painter.h"
+#include "test_support.h"
+#include "warriors_painter.h"
 
 #include <QColor>
 #include <QTest>
@@ -115,4 +115,4 @@ private slots:
 };
 
 QTEST_MAIN(PictureTests)
-#include "PictureTests.moc"
+#include "picture_tests.moc"

@@ -1,6 +1,6 @@
-#include "GlyphPainter.h"
-#include "Palette.h"
-#include "TestSupport.h"
+#include "glyph_painter.h"
+#include "palette.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -98,4 +98,4 @@ private slots:
 };
 
 QTEST_MAIN(GlyphTests)
-#include "GlyphTests.moc"
+#include "glyph_tests.moc"

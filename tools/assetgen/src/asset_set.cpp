@@ -1,16 +1,16 @@
-#include "AssetSet.h"
+#include "asset_set.h"
 
-#include "AssetWriter.h"
-#include "BattleStripPainter.h"
-#include "BlinkStripBuilder.h"
-#include "ConversionBackgroundPainter.h"
-#include "EmblemPainter.h"
-#include "GlyphPainter.h"
-#include "IconPainter.h"
-#include "LinksPainter.h"
-#include "PortraitPainter.h"
-#include "StarfieldPainter.h"
-#include "WarriorsPainter.h"
+#include "asset_writer.h"
+#include "battle_strip_painter.h"
+#include "blink_strip_builder.h"
+#include "conversion_background_painter.h"
+#include "emblem_painter.h"
+#include "glyph_painter.h"
+#include "icon_painter.h"
+#include "links_painter.h"
+#include "portrait_painter.h"
+#include "starfield_painter.h"
+#include "warriors_painter.h"
 
 std::vector<AssetSet::Asset> AssetSet::renderAll()
 {

@@ -1,4 +1,4 @@
-#include "ArmouredFigure.h"
+#include "armoured_figure.h"
 
 #include <QLinearGradient>
 #include <QPainter>

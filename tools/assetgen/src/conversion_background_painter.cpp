@@ -1,11 +1,11 @@
-#include "ConversionBackgroundPainter.h"
+#include "conversion_background_painter.h"
 
-#include "ConversionLayout.h"
-#include "Heraldry.h"
-#include "PaintTexture.h"
-#include "Palette.h"
-#include "Prng.h"
-#include "TextStyle.h"
+#include "conversion_layout.h"
+#include "heraldry.h"
+#include "paint_texture.h"
+#include "palette.h"
+#include "prng.h"
+#include "text_style.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "BlinkStripBuilder.h"
-#include "ConversionBackgroundPainter.h"
-#include "ConversionLayout.h"
-#include "Heraldry.h"
+#include "blink_strip_builder.h"
+#include "conversion_background_painter.h"
+#include "conversion_layout.h"
+#include "heraldry.h"
 
 #include <QTest>
 
@@ -106,4 +106,4 @@ private slots:
 };
 
 QTEST_MAIN(BlinkStripTests)
-#include "BlinkStripTests.moc"
+#include "blink_strip_tests.moc"

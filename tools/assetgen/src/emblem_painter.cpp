@@ -1,9 +1,9 @@
-#include "EmblemPainter.h"
+#include "emblem_painter.h"
 
-#include "Heraldry.h"
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "StarScatter.h"
+#include "heraldry.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "star_scatter.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "LinksPainter.h"
+#include "links_painter.h"
 
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "StarScatter.h"
-#include "TextStyle.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "star_scatter.h"
+#include "text_style.h"
 
 #include <QLinearGradient>
 #include <QPainter>

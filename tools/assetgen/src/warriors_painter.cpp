@@ -1,10 +1,10 @@
-#include "WarriorsPainter.h"
+#include "warriors_painter.h"
 
-#include "ArmouredFigure.h"
-#include "Heraldry.h"
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "StarScatter.h"
+#include "armoured_figure.h"
+#include "heraldry.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "star_scatter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "GlyphPainter.h"
+#include "glyph_painter.h"
 
-#include "Palette.h"
+#include "palette.h"
 
 #include <QPainter>
 

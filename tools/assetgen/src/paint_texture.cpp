@@ -1,6 +1,6 @@
-#include "PaintTexture.h"
+#include "paint_texture.h"
 
-#include "Prng.h"
+#include "prng.h"
 
 #include <QPainter>
 #include <QtMath>

@@ -1,6 +1,6 @@
-#include "ConversionBackgroundPainter.h"
-#include "ConversionLayout.h"
-#include "TestSupport.h"
+#include "conversion_background_painter.h"
+#include "conversion_layout.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -110,4 +110,4 @@ private slots:
 };
 
 QTEST_MAIN(ConversionBackgroundTests)
-#include "ConversionBackgroundTests.moc"
+#include "conversion_background_tests.moc"

@@ -1,9 +1,9 @@
-#include "BattleStripPainter.h"
+#include "battle_strip_painter.h"
 
-#include "ArmouredFigure.h"
-#include "PaintTexture.h"
-#include "Prng.h"
-#include "StarScatter.h"
+#include "armoured_figure.h"
+#include "paint_texture.h"
+#include "prng.h"
+#include "star_scatter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

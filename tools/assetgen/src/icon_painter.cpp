@@ -1,7 +1,7 @@
-#include "IconPainter.h"
+#include "icon_painter.h"
 
-#include "ColourQuantiser.h"
-#include "TextStyle.h"
+#include "colour_quantiser.h"
+#include "text_style.h"
 
 #include <QLinearGradient>
 #include <QPainter>

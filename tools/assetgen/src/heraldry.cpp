@@ -1,4 +1,4 @@
-#include "Heraldry.h"
+#include "heraldry.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "AssetSet.h"
-#include "AssetWriter.h"
+#include "asset_set.h"
+#include "asset_writer.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -106,4 +106,4 @@ private slots:
 };
 
 QTEST_MAIN(AssetSetTests)
-#include "AssetSetTests.moc"
+#include "asset_set_tests.moc"

@@ -1,4 +1,4 @@
-#include "Prng.h"
+#include "prng.h"
 
 Prng::Prng(std::uint64_t seed) : state_(seed) {}
 

@@ -1,4 +1,4 @@
-#include "TextStyle.h"
+#include "text_style.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
