@@ -21,20 +21,20 @@ public:
 
     struct Placement
     {
-        QPointF feet;        // midpoint between the boots
-        double height = 100; // boot sole to top of the pack's exhausts
-        bool facingLeft = false;
-        Pose pose = Pose::Rifle;
-        double stride = 0.0; // 0 standing, 1 a long step
+        QPointF Feet;        // midpoint between the boots
+        double Height = 100; // boot sole to top of the pack's exhausts
+        bool FacingLeft = false;
+        ArmouredFigure::Pose Pose = ArmouredFigure::Pose::Rifle;
+        double Stride = 0.0; // 0 standing, 1 a long step
     };
 
     struct Lighting
     {
-        QColor body;
-        QColor bodyLow; // towards the feet
-        QColor rim;
-        QPointF towardsLight; // unit-ish vector, picture coordinates
-        QColor eye;           // alpha 0: no lit eye lens
+        QColor Body;
+        QColor BodyLow; // towards the feet
+        QColor Rim;
+        QPointF TowardsLight; // unit-ish vector, picture coordinates
+        QColor Eye;           // alpha 0: no lit eye lens
     };
 
     static QPainterPath silhouette(const Placement& placement);

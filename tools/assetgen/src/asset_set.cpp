@@ -15,8 +15,8 @@
 std::vector<AssetSet::Asset> AssetSet::renderAll()
 {
     std::vector<Asset> assets;
-    assets.reserve(IconPainter::sizes.size() + 13);
-    for (int size : IconPainter::sizes) {
+    assets.reserve(IconPainter::Sizes.size() + 13);
+    for (int size : IconPainter::Sizes) {
         assets.push_back({QStringLiteral("icon-%1.png").arg(size), IconPainter::renderIndexed(size),
                           Encoding::IndexedPng});
     }
@@ -48,15 +48,15 @@ std::vector<AssetSet::Asset> AssetSet::renderAll()
 void AssetSet::writeAll(const std::vector<Asset>& assets, const AssetWriter& writer)
 {
     for (const Asset& asset : assets) {
-        switch (asset.encoding) {
+        switch (asset.Encoding) {
         case Encoding::RgbPng:
-            writer.writeRgbPng(asset.image, asset.fileName);
+            writer.writeRgbPng(asset.Image, asset.FileName);
             break;
         case Encoding::IndexedPng:
-            writer.writeIndexedPng(asset.image, asset.fileName);
+            writer.writeIndexedPng(asset.Image, asset.FileName);
             break;
         case Encoding::Jpeg:
-            writer.writeJpeg(asset.image, asset.fileName);
+            writer.writeJpeg(asset.Image, asset.FileName);
             break;
         }
     }

@@ -20,9 +20,9 @@ public:
 
     struct Asset
     {
-        QString fileName;
-        QImage image;
-        Encoding encoding;
+        QString FileName;
+        QImage Image;
+        AssetSet::Encoding Encoding;
     };
 
     // Throws if a self-check fails (such as the blink strip's first frame).

@@ -33,7 +33,7 @@ void AssetWriter::writeIndexedPng(const QImage& image, const QString& fileName) 
 
 void AssetWriter::writeJpeg(const QImage& image, const QString& fileName) const
 {
-    write(image.convertToFormat(QImage::Format_RGB888), fileName, "jpeg", jpegQuality);
+    write(image.convertToFormat(QImage::Format_RGB888), fileName, "jpeg", JpegQuality);
 }
 
 void AssetWriter::write(const QImage& image, const QString& fileName, const char* format,

@@ -9,7 +9,7 @@
 class AssetWriter
 {
 public:
-    static constexpr int jpegQuality = 90;
+    static constexpr int JpegQuality = 90;
 
     explicit AssetWriter(QString directory);
 

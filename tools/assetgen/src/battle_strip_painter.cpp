@@ -10,61 +10,61 @@
 
 namespace {
 
-constexpr std::uint64_t kSeed = 0xBA77AE;
-constexpr double kHorizon = 21.0;
-constexpr double kGround = 25.0;
+constexpr std::uint64_t Seed = 0xBA77AE;
+constexpr double Horizon = 21.0;
+constexpr double Ground = 25.0;
 
 struct Blast
 {
-    QPointF at;
-    double scale = 1.0;
+    QPointF At;
+    double Scale = 1.0;
 };
-constexpr Blast kBlasts[] = {
+constexpr Blast Blasts[] = {
     {{48, 18}, 0.7}, {{132, 17}, 1.0}, {{214, 19}, 0.8}, {{290, 16}, 1.1}, {{376, 18}, 0.75}};
 
 } // namespace
 
 void BattleStripPainter::paintSky(QPainter& p)
 {
-    QLinearGradient sky(0, 0, 0, size.height());
+    QLinearGradient sky(0, 0, 0, Size.height());
     sky.setColorAt(0.0, QColor(118, 44, 14));
     sky.setColorAt(0.55, QColor(224, 120, 40));
     sky.setColorAt(0.8, QColor(250, 170, 70));
     sky.setColorAt(1.0, QColor(140, 60, 20));
-    p.fillRect(QRect(QPoint(0, 0), size), sky);
+    p.fillRect(QRect(QPoint(0, 0), Size), sky);
 }
 
 void BattleStripPainter::paintRuins(QPainter& p, Prng& prng)
 {
     QPainterPath ruins;
-    ruins.moveTo(0, kGround);
+    ruins.moveTo(0, Ground);
     double x = 0;
-    while (x < size.width()) {
+    while (x < Size.width()) {
         const double w = prng.range(4, 12);
         const double h = prng.range(1, 9);
-        ruins.lineTo(x, kHorizon - h);
+        ruins.lineTo(x, Horizon - h);
         if (prng.chance(0.3)) {
-            ruins.lineTo(x + w / 2, kHorizon - h - prng.range(2, 5));
+            ruins.lineTo(x + w / 2, Horizon - h - prng.range(2, 5));
         }
-        ruins.lineTo(x + w, kHorizon - h + prng.range(0, 2));
+        ruins.lineTo(x + w, Horizon - h + prng.range(0, 2));
         x += w;
-        ruins.lineTo(x, kHorizon - prng.range(0, 2));
+        ruins.lineTo(x, Horizon - prng.range(0, 2));
     }
-    ruins.lineTo(size.width(), kGround);
+    ruins.lineTo(Size.width(), Ground);
     ruins.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(104, 44, 18, 190));
     p.drawPath(ruins);
 
-    QLinearGradient earth(0, kGround - 3, 0, size.height());
+    QLinearGradient earth(0, Ground - 3, 0, Size.height());
     earth.setColorAt(0.0, QColor(52, 24, 10));
     earth.setColorAt(1.0, QColor(16, 8, 4));
     QPainterPath ground;
-    ground.moveTo(0, size.height());
+    ground.moveTo(0, Size.height());
     for (int i = 0; i <= 20; ++i) {
-        ground.lineTo(size.width() * i / 20.0, kGround - prng.range(0, 2.5));
+        ground.lineTo(Size.width() * i / 20.0, Ground - prng.range(0, 2.5));
     }
-    ground.lineTo(size.width(), size.height());
+    ground.lineTo(Size.width(), Size.height());
     ground.closeSubpath();
     p.setBrush(earth);
     p.drawPath(ground);
@@ -100,7 +100,7 @@ void BattleStripPainter::paintTroops(QPainter& p, Prng& prng)
                           : prng.chance(0.2) ? ArmouredFigure::Pose::BladeRaised
                                              : ArmouredFigure::Pose::Rifle;
         ArmouredFigure::Placement at{
-            {x, kGround + prng.range(0, 2)}, h, left, pose, prng.range(0.2, 1.0)};
+            {x, Ground + prng.range(0, 2)}, h, left, pose, prng.range(0.2, 1.0)};
         ArmouredFigure::paint(p, at, light);
     }
 }
@@ -122,18 +122,18 @@ void BattleStripPainter::paintTracers(QPainter& p, Prng& prng)
 
 QImage BattleStripPainter::render()
 {
-    QImage image(size, QImage::Format_RGB32);
-    Prng prng(kSeed);
+    QImage image(Size, QImage::Format_RGB32);
+    Prng prng(Seed);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         paintSky(p);
         StarScatter::cloud(p, prng,
-                           {QRectF(0, 0, size.width(), 14), 40, 6, 18, QColor(60, 26, 12, 90),
+                           {QRectF(0, 0, Size.width(), 14), 40, 6, 18, QColor(60, 26, 12, 90),
                             QColor(150, 70, 30, 70), 0.45});
         paintRuins(p, prng);
-        for (const Blast& b : kBlasts) {
-            paintBlast(p, prng, b.at, b.scale);
+        for (const Blast& b : Blasts) {
+            paintBlast(p, prng, b.At, b.Scale);
         }
         paintTracers(p, prng);
         paintTroops(p, prng);

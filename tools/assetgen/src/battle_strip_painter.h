@@ -12,7 +12,7 @@ class Prng;
 class BattleStripPainter
 {
 public:
-    static constexpr QSize size{437, 28};
+    static constexpr QSize Size{437, 28};
 
     static QImage render();
 

@@ -13,8 +13,8 @@ class QPainter;
 class BlinkStripBuilder
 {
 public:
-    static constexpr QSize frameSize{232, 144};
-    static constexpr int frameCount = 2;
+    static constexpr QSize FrameSize{232, 144};
+    static constexpr int FrameCount = 2;
 
     // Throws if frame 0 does not reproduce the background exactly.
     static QImage build(const QImage& background);
@@ -22,7 +22,7 @@ public:
     static bool restoresBackground(const QImage& strip, const QImage& background);
     // Radius around the top lamp outside which (eyes apart) the lit frame
     // must not differ from the unlit one.
-    static constexpr double glareReach = 34.0;
+    static constexpr double GlareReach = 34.0;
 
 private:
     static void paintGlare(QPainter& p, QPointF lamp);

@@ -11,32 +11,32 @@ namespace {
 
 struct ColourCount
 {
-    QRgb colour;
-    int count;
+    QRgb Colour;
+    int Count;
 };
 
-int channel(QRgb c, int which)
+int Channel(QRgb c, int which)
 {
     return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c);
 }
 
 struct Box
 {
-    std::size_t begin;
-    std::size_t end;
+    std::size_t Begin;
+    std::size_t End;
 
-    [[nodiscard]] std::size_t size() const { return end - begin; }
+    [[nodiscard]] std::size_t size() const { return End - Begin; }
 };
 
 // Longest channel extent of a box, and which channel it is.
-std::pair<int, int> widestChannel(const std::vector<ColourCount>& colours, const Box& box)
+std::pair<int, int> WidestChannel(const std::vector<ColourCount>& colours, const Box& box)
 {
     std::array<int, 3> lo{255, 255, 255};
     std::array<int, 3> hi{0, 0, 0};
-    for (std::size_t i = box.begin; i < box.end; ++i) {
+    for (std::size_t i = box.Begin; i < box.End; ++i) {
         for (int ch = 0; ch < 3; ++ch) {
-            lo[ch] = std::min(lo[ch], channel(colours[i].colour, ch));
-            hi[ch] = std::max(hi[ch], channel(colours[i].colour, ch));
+            lo[ch] = std::min(lo[ch], Channel(colours[i].Colour, ch));
+            hi[ch] = std::max(hi[ch], Channel(colours[i].Colour, ch));
         }
     }
     int best = 0;
@@ -50,46 +50,46 @@ std::pair<int, int> widestChannel(const std::vector<ColourCount>& colours, const
 
 // Splits at the pixel-weighted median so that busy colour regions get more
 // palette entries than rare ones.
-std::pair<Box, Box> split(std::vector<ColourCount>& colours, const Box& box, int ch)
+std::pair<Box, Box> Split(std::vector<ColourCount>& colours, const Box& box, int ch)
 {
-    auto first = colours.begin() + static_cast<std::ptrdiff_t>(box.begin);
-    auto last = colours.begin() + static_cast<std::ptrdiff_t>(box.end);
+    auto first = colours.begin() + static_cast<std::ptrdiff_t>(box.Begin);
+    auto last = colours.begin() + static_cast<std::ptrdiff_t>(box.End);
     std::sort(first, last, [ch](const ColourCount& a, const ColourCount& b) {
-        return channel(a.colour, ch) < channel(b.colour, ch);
+        return Channel(a.Colour, ch) < Channel(b.Colour, ch);
     });
     long total = 0;
     for (auto it = first; it != last; ++it) {
-        total += it->count;
+        total += it->Count;
     }
     long running = 0;
-    std::size_t cut = box.begin + 1;
-    for (std::size_t i = box.begin; i + 1 < box.end; ++i) {
-        running += colours[i].count;
+    std::size_t cut = box.Begin + 1;
+    for (std::size_t i = box.Begin; i + 1 < box.End; ++i) {
+        running += colours[i].Count;
         cut = i + 1;
         if (running * 2 >= total) {
             break;
         }
     }
-    return {Box{box.begin, cut}, Box{cut, box.end}};
+    return {Box{box.Begin, cut}, Box{cut, box.End}};
 }
 
-QRgb average(const std::vector<ColourCount>& colours, const Box& box)
+QRgb Average(const std::vector<ColourCount>& colours, const Box& box)
 {
     double r = 0;
     double g = 0;
     double b = 0;
     double n = 0;
-    for (std::size_t i = box.begin; i < box.end; ++i) {
-        const double w = colours[i].count;
-        r += qRed(colours[i].colour) * w;
-        g += qGreen(colours[i].colour) * w;
-        b += qBlue(colours[i].colour) * w;
+    for (std::size_t i = box.Begin; i < box.End; ++i) {
+        const double w = colours[i].Count;
+        r += qRed(colours[i].Colour) * w;
+        g += qGreen(colours[i].Colour) * w;
+        b += qBlue(colours[i].Colour) * w;
         n += w;
     }
     return qRgb(qRound(r / n), qRound(g / n), qRound(b / n));
 }
 
-std::vector<QRgb> medianCut(std::vector<ColourCount> colours, int paletteSize)
+std::vector<QRgb> MedianCut(std::vector<ColourCount> colours, int paletteSize)
 {
     std::vector<Box> boxes{Box{0, colours.size()}};
     while (static_cast<int>(boxes.size()) < paletteSize) {
@@ -100,7 +100,7 @@ std::vector<QRgb> medianCut(std::vector<ColourCount> colours, int paletteSize)
             if (boxes[i].size() < 2) {
                 continue;
             }
-            const auto [extent, ch] = widestChannel(colours, boxes[i]);
+            const auto [extent, ch] = WidestChannel(colours, boxes[i]);
             if (extent > chosenExtent) {
                 chosen = static_cast<int>(i);
                 chosenExtent = extent;
@@ -110,19 +110,19 @@ std::vector<QRgb> medianCut(std::vector<ColourCount> colours, int paletteSize)
         if (chosen < 0) {
             break;
         }
-        const auto [left, right] = split(colours, boxes[chosen], chosenChannel);
+        const auto [left, right] = Split(colours, boxes[chosen], chosenChannel);
         boxes[chosen] = left;
         boxes.push_back(right);
     }
     std::vector<QRgb> palette;
     palette.reserve(boxes.size());
     for (const Box& box : boxes) {
-        palette.push_back(average(colours, box));
+        palette.push_back(Average(colours, box));
     }
     return palette;
 }
 
-int nearest(const std::vector<QRgb>& palette, QRgb c)
+int Nearest(const std::vector<QRgb>& palette, QRgb c)
 {
     int best = 0;
     int bestDistance = INT_MAX;
@@ -149,7 +149,7 @@ QImage ColourQuantiser::quantise(const QImage& image, int paletteSize)
     for (int y = 0; y < source.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         for (int x = 0; x < source.width(); ++x) {
-            if (qAlpha(line[x]) < alphaCutoff) {
+            if (qAlpha(line[x]) < AlphaCutoff) {
                 anyTransparent = true;
             } else {
                 ++counts[line[x] | 0xff000000u];
@@ -164,10 +164,10 @@ QImage ColourQuantiser::quantise(const QImage& image, int paletteSize)
     }
     // Hash order is not stable between runs; sorting keeps the output identical.
     std::sort(colours.begin(), colours.end(),
-              [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
+              [](const ColourCount& a, const ColourCount& b) { return a.Colour < b.Colour; });
 
     const int opaqueSlots = paletteSize - (anyTransparent ? 1 : 0);
-    const std::vector<QRgb> palette = medianCut(colours, opaqueSlots);
+    const std::vector<QRgb> palette = MedianCut(colours, opaqueSlots);
 
     QList<QRgb> table;
     const int firstOpaque = anyTransparent ? 1 : 0;
@@ -185,14 +185,14 @@ QImage ColourQuantiser::quantise(const QImage& image, int paletteSize)
         const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         uchar* out = result.scanLine(y);
         for (int x = 0; x < source.width(); ++x) {
-            if (qAlpha(line[x]) < alphaCutoff) {
+            if (qAlpha(line[x]) < AlphaCutoff) {
                 out[x] = 0;
                 continue;
             }
             const QRgb c = line[x] | 0xff000000u;
             auto found = lookup.find(c);
             if (found == lookup.end()) {
-                found = lookup.insert(c, firstOpaque + nearest(palette, c));
+                found = lookup.insert(c, firstOpaque + Nearest(palette, c));
             }
             out[x] = static_cast<uchar>(found.value());
         }

@@ -8,10 +8,10 @@
 class ColourQuantiser
 {
 public:
-    static constexpr int maxPaletteSize = 256;
+    static constexpr int MaxPaletteSize = 256;
     // Pixels below this alpha become the single transparent palette entry;
     // everything else is treated as opaque.
-    static constexpr int alphaCutoff = 128;
+    static constexpr int AlphaCutoff = 128;
 
-    static QImage quantise(const QImage& image, int paletteSize = maxPaletteSize);
+    static QImage quantise(const QImage& image, int paletteSize = MaxPaletteSize);
 };

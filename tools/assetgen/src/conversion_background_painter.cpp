@@ -15,48 +15,48 @@ namespace {
 
 using L = ConversionLayout;
 
-constexpr std::uint64_t kSeed = 0xC0FFEE;
+constexpr std::uint64_t Seed = 0xC0FFEE;
 
 // Panelling: the selector strip, the field plate, the button column and the
 // Imperial half (exactly the region the blink strip replaces).
-constexpr QRect kSelectorPlate(0, 0, 156, 41);
-constexpr QRect kFieldPlate(0, 41, 156, 103);
-constexpr QRect kButtonPlate(156, 0, 49, 144);
-constexpr QRect kImperialPlate = L::blinkRegion;
+constexpr QRect SelectorPlate(0, 0, 156, 41);
+constexpr QRect FieldPlate(0, 41, 156, 103);
+constexpr QRect ButtonPlate(156, 0, 49, 144);
+constexpr QRect ImperialPlate = L::BlinkRegion;
 
-constexpr QRect kGrille(10, 47, 138, 21);
-constexpr int kGrilleSlotWidth = 12;
-constexpr int kGrilleSlotHeight = 3;
-constexpr int kGrilleColumnStep = 17;
-constexpr int kGrilleRowStep = 7;
+constexpr QRect Grille(10, 47, 138, 21);
+constexpr int GrilleSlotWidth = 12;
+constexpr int GrilleSlotHeight = 3;
+constexpr int GrilleColumnStep = 17;
+constexpr int GrilleRowStep = 7;
 
-constexpr QRect kButtonBay(157, 64, 47, 76);
-constexpr QPointF kHourglass(180.5, 33.0);
-constexpr double kHourglassHalfHeight = 21.0;
-constexpr double kHourglassHalfWidth = 11.0;
+constexpr QRect ButtonBay(157, 64, 47, 76);
+constexpr QPointF Hourglass(180.5, 33.0);
+constexpr double HourglassHalfHeight = 21.0;
+constexpr double HourglassHalfWidth = 11.0;
 
-constexpr int kRecessMargin = 2;
+constexpr int RecessMargin = 2;
 
 // Caption rows.
-constexpr int kFieldCaptionBaseline = 84;
-constexpr int kUpperCaptionBaseline = 127;
-constexpr int kLowerCaptionBaseline = 137;
-constexpr int kTitleBaseline = 11;
-constexpr QPointF kMillenniumMark(348.0, 105.0);
+constexpr int FieldCaptionBaseline = 84;
+constexpr int UpperCaptionBaseline = 127;
+constexpr int LowerCaptionBaseline = 137;
+constexpr int TitleBaseline = 11;
+constexpr QPointF MillenniumMark(348.0, 105.0);
 
-constexpr double kWingSpan = 46.0;
-constexpr double kWingRise = 17.0;
-constexpr double kWingDrop = 32.0;
-constexpr int kWingFeathers = 7;
+constexpr double WingSpan = 46.0;
+constexpr double WingRise = 17.0;
+constexpr double WingDrop = 32.0;
+constexpr int WingFeathers = 7;
 
-const Heraldry::Tones kBoneTones{QColor(232, 224, 200), QColor(176, 166, 140), QColor(92, 84, 70),
-                                 QColor(16, 12, 10)};
-const Heraldry::Tones kBronzeTones{QColor(196, 160, 96), QColor(128, 96, 52), QColor(56, 40, 22),
-                                   QColor(14, 10, 6)};
+const Heraldry::Tones BoneTones{QColor(232, 224, 200), QColor(176, 166, 140), QColor(92, 84, 70),
+                                QColor(16, 12, 10)};
+const Heraldry::Tones BronzeTones{QColor(196, 160, 96), QColor(128, 96, 52), QColor(56, 40, 22),
+                                  QColor(14, 10, 6)};
 
-const QColor kCaptionShadow(0, 0, 0, 170);
+const QColor CaptionShadow(0, 0, 0, 170);
 
-QColor shade(QRgb rgb, int alpha)
+QColor Shade(QRgb rgb, int alpha)
 {
     return Palette::of(rgb, alpha);
 }
@@ -68,7 +68,7 @@ void ConversionBackgroundPainter::paintRivet(QPainter& p, QPointF at)
     QRadialGradient g(at - QPointF(0.6, 0.6), 2.2);
     g.setColorAt(0.0, QColor(150, 156, 166));
     g.setColorAt(1.0, QColor(40, 44, 50));
-    p.setPen(QPen(shade(Palette::slateEdge, 255), 0.6));
+    p.setPen(QPen(Shade(Palette::SlateEdge, 255), 0.6));
     p.setBrush(g);
     p.drawEllipse(at, 1.7, 1.7);
 }
@@ -82,10 +82,10 @@ void ConversionBackgroundPainter::paintPlate(QPainter& p, const QRect& plate)
 
     // Bevel: lit from the top left.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(shade(Palette::slateLight, 255));
+    p.setPen(Shade(Palette::SlateLight, 255));
     p.drawLine(plate.topLeft(), plate.topRight());
     p.drawLine(plate.topLeft(), plate.bottomLeft());
-    p.setPen(shade(Palette::slateEdge, 255));
+    p.setPen(Shade(Palette::SlateEdge, 255));
     p.drawLine(plate.bottomLeft(), plate.bottomRight());
     p.drawLine(plate.topRight(), plate.bottomRight());
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -102,11 +102,11 @@ void ConversionBackgroundPainter::paintRecess(QPainter& p, const QRect& control)
     // A sunken socket a little larger than the control, so a dark frame
     // shows around it once the control is laid on top.
     const QRect socket =
-        control.adjusted(-kRecessMargin, -kRecessMargin, kRecessMargin - 1, kRecessMargin - 1);
+        control.adjusted(-RecessMargin, -RecessMargin, RecessMargin - 1, RecessMargin - 1);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    p.fillRect(socket, shade(Palette::slateEdge, 255));
-    p.setPen(shade(Palette::slateDark, 255));
+    p.fillRect(socket, Shade(Palette::SlateEdge, 255));
+    p.setPen(Shade(Palette::SlateDark, 255));
     p.drawRect(socket);
     p.setPen(QColor(112, 120, 132));
     p.drawLine(socket.bottomLeft() + QPoint(0, 1), socket.bottomRight() + QPoint(1, 1));
@@ -117,10 +117,9 @@ void ConversionBackgroundPainter::paintRecess(QPainter& p, const QRect& control)
 void ConversionBackgroundPainter::paintVentGrille(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (int y = kGrille.top(); y + kGrilleSlotHeight <= kGrille.bottom(); y += kGrilleRowStep) {
-        for (int x = kGrille.left(); x + kGrilleSlotWidth <= kGrille.right();
-             x += kGrilleColumnStep) {
-            const QRect slot(x, y, kGrilleSlotWidth, kGrilleSlotHeight);
+    for (int y = Grille.top(); y + GrilleSlotHeight <= Grille.bottom(); y += GrilleRowStep) {
+        for (int x = Grille.left(); x + GrilleSlotWidth <= Grille.right(); x += GrilleColumnStep) {
+            const QRect slot(x, y, GrilleSlotWidth, GrilleSlotHeight);
             p.fillRect(slot, QColor(10, 11, 13));
             p.setPen(QColor(96, 104, 116));
             p.drawLine(slot.bottomLeft() + QPoint(0, 1), slot.bottomRight() + QPoint(0, 1));
@@ -133,17 +132,17 @@ void ConversionBackgroundPainter::paintVentGrille(QPainter& p)
 
 void ConversionBackgroundPainter::paintButtonBay(QPainter& p)
 {
-    QLinearGradient g(kButtonBay.topLeft(), kButtonBay.bottomLeft());
+    QLinearGradient g(ButtonBay.topLeft(), ButtonBay.bottomLeft());
     g.setColorAt(0.0, QColor(16, 18, 22));
     g.setColorAt(1.0, QColor(28, 31, 36));
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(kButtonBay, g);
-    p.setPen(shade(Palette::slateEdge, 255));
-    p.drawLine(kButtonBay.topLeft(), kButtonBay.topRight());
-    p.drawLine(kButtonBay.topLeft(), kButtonBay.bottomLeft());
+    p.fillRect(ButtonBay, g);
+    p.setPen(Shade(Palette::SlateEdge, 255));
+    p.drawLine(ButtonBay.topLeft(), ButtonBay.topRight());
+    p.drawLine(ButtonBay.topLeft(), ButtonBay.bottomLeft());
     p.setPen(QColor(100, 108, 120));
-    p.drawLine(kButtonBay.bottomLeft(), kButtonBay.bottomRight());
-    p.drawLine(kButtonBay.topRight(), kButtonBay.bottomRight());
+    p.drawLine(ButtonBay.bottomLeft(), ButtonBay.bottomRight());
+    p.drawLine(ButtonBay.topRight(), ButtonBay.bottomRight());
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
@@ -151,22 +150,21 @@ void ConversionBackgroundPainter::paintHourglass(QPainter& p)
 {
     // A brass hourglass in the free space above the convert buttons: the
     // page is about time, after all.
-    const double top = kHourglass.y() - kHourglassHalfHeight;
-    const double bottom = kHourglass.y() + kHourglassHalfHeight;
-    const double w = kHourglassHalfWidth;
-    const double cx = kHourglass.x();
+    const double top = Hourglass.y() - HourglassHalfHeight;
+    const double bottom = Hourglass.y() + HourglassHalfHeight;
+    const double w = HourglassHalfWidth;
+    const double cx = Hourglass.x();
 
     QPainterPath glass;
     glass.moveTo(cx - w + 2, top + 3);
-    glass.cubicTo(cx - w + 2, kHourglass.y() - 6, cx - 1.5, kHourglass.y() - 3, cx - 1.2,
-                  kHourglass.y());
-    glass.cubicTo(cx - 1.5, kHourglass.y() + 3, cx - w + 2, kHourglass.y() + 6, cx - w + 2,
+    glass.cubicTo(cx - w + 2, Hourglass.y() - 6, cx - 1.5, Hourglass.y() - 3, cx - 1.2,
+                  Hourglass.y());
+    glass.cubicTo(cx - 1.5, Hourglass.y() + 3, cx - w + 2, Hourglass.y() + 6, cx - w + 2,
                   bottom - 3);
     glass.lineTo(cx + w - 2, bottom - 3);
-    glass.cubicTo(cx + w - 2, kHourglass.y() + 6, cx + 1.5, kHourglass.y() + 3, cx + 1.2,
-                  kHourglass.y());
-    glass.cubicTo(cx + 1.5, kHourglass.y() - 3, cx + w - 2, kHourglass.y() - 6, cx + w - 2,
-                  top + 3);
+    glass.cubicTo(cx + w - 2, Hourglass.y() + 6, cx + 1.5, Hourglass.y() + 3, cx + 1.2,
+                  Hourglass.y());
+    glass.cubicTo(cx + 1.5, Hourglass.y() - 3, cx + w - 2, Hourglass.y() - 6, cx + w - 2, top + 3);
     glass.closeSubpath();
     p.setPen(QPen(QColor(150, 170, 180, 160), 0.8));
     p.setBrush(QColor(40, 60, 70, 150));
@@ -177,12 +175,12 @@ void ConversionBackgroundPainter::paintHourglass(QPainter& p)
     sand.moveTo(cx - w + 3, bottom - 3);
     sand.quadTo(cx, bottom - 13, cx + w - 3, bottom - 3);
     sand.closeSubpath();
-    sand.addEllipse(QPointF(cx, kHourglass.y() - 5), 2.5, 2);
+    sand.addEllipse(QPointF(cx, Hourglass.y() - 5), 2.5, 2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(214, 170, 90));
     p.drawPath(sand);
     p.setPen(QPen(QColor(214, 170, 90), 0.8));
-    p.drawLine(QPointF(cx, kHourglass.y()), QPointF(cx, bottom - 8));
+    p.drawLine(QPointF(cx, Hourglass.y()), QPointF(cx, bottom - 8));
 
     QLinearGradient brass(cx - w, 0, cx + w, 0);
     brass.setColorAt(0.0, QColor(90, 64, 26));
@@ -199,7 +197,7 @@ void ConversionBackgroundPainter::paintHourglass(QPainter& p)
 
 void ConversionBackgroundPainter::paintEmblem(QPainter& p)
 {
-    const QRectF& box = L::skullBox;
+    const QRectF& box = L::SkullBox;
     const double cx = box.center().x();
 
     // A dark halo lifts the emblem off the panelling.
@@ -212,46 +210,46 @@ void ConversionBackgroundPainter::paintEmblem(QPainter& p)
 
     for (bool left : {true, false}) {
         Heraldry::WingShape w;
-        w.root = QPointF(cx + (left ? -12 : 12), L::browY + 2);
-        w.span = kWingSpan;
-        w.rise = kWingRise;
-        w.drop = kWingDrop;
-        w.feathers = kWingFeathers;
-        w.toLeft = left;
-        Heraldry::paintWing(p, w, kBronzeTones, 0.8);
+        w.Root = QPointF(cx + (left ? -12 : 12), L::BrowY + 2);
+        w.Span = WingSpan;
+        w.Rise = WingRise;
+        w.Drop = WingDrop;
+        w.Feathers = WingFeathers;
+        w.ToLeft = left;
+        Heraldry::paintWing(p, w, BronzeTones, 0.8);
     }
-    Heraldry::paintSkull(p, Heraldry::skull(box), kBoneTones, 1.0);
+    Heraldry::paintSkull(p, Heraldry::skull(box), BoneTones, 1.0);
 
     // The winged device on the brow: a bronze band with a small red gem.
     QPainterPath band;
-    band.moveTo(cx - 14, L::browY - 4);
-    band.quadTo(cx, L::browY - 9, cx + 14, L::browY - 4);
-    band.lineTo(cx + 12, L::browY - 1);
-    band.quadTo(cx, L::browY - 5, cx - 12, L::browY - 1);
+    band.moveTo(cx - 14, L::BrowY - 4);
+    band.quadTo(cx, L::BrowY - 9, cx + 14, L::BrowY - 4);
+    band.lineTo(cx + 12, L::BrowY - 1);
+    band.quadTo(cx, L::BrowY - 5, cx - 12, L::BrowY - 1);
     band.closeSubpath();
-    p.setPen(QPen(kBronzeTones.outline, 0.7));
-    p.setBrush(kBronzeTones.light);
+    p.setPen(QPen(BronzeTones.Outline, 0.7));
+    p.setBrush(BronzeTones.Light);
     p.drawPath(band);
     for (int side : {-1, 1}) {
         QPainterPath pinion;
-        pinion.moveTo(cx + side * 4, L::browY - 6);
-        pinion.lineTo(cx + side * 15, L::browY - 13);
-        pinion.lineTo(cx + side * 12, L::browY - 8);
-        pinion.lineTo(cx + side * 16, L::browY - 9);
-        pinion.lineTo(cx + side * 9, L::browY - 4);
+        pinion.moveTo(cx + side * 4, L::BrowY - 6);
+        pinion.lineTo(cx + side * 15, L::BrowY - 13);
+        pinion.lineTo(cx + side * 12, L::BrowY - 8);
+        pinion.lineTo(cx + side * 16, L::BrowY - 9);
+        pinion.lineTo(cx + side * 9, L::BrowY - 4);
         pinion.closeSubpath();
         p.drawPath(pinion);
     }
-    QRadialGradient gem(QPointF(cx - 0.8, L::browY - 7.5), 3.5);
+    QRadialGradient gem(QPointF(cx - 0.8, L::BrowY - 7.5), 3.5);
     gem.setColorAt(0.0, QColor(255, 140, 120));
     gem.setColorAt(1.0, QColor(120, 0, 0));
     p.setBrush(gem);
-    p.drawEllipse(QPointF(cx, L::browY - 6.5), 2.6, 2.6);
+    p.drawEllipse(QPointF(cx, L::BrowY - 6.5), 2.6, 2.6);
 }
 
 void ConversionBackgroundPainter::paintLamp(QPainter& p, QPointF centre, LampColour colour)
 {
-    const double r = L::lampRadius;
+    const double r = L::LampRadius;
     QLinearGradient bezel(centre - QPointF(r, r), centre + QPointF(r, r));
     bezel.setColorAt(0.0, QColor(170, 176, 186));
     bezel.setColorAt(1.0, QColor(30, 32, 38));
@@ -274,73 +272,72 @@ void ConversionBackgroundPainter::paintLamp(QPainter& p, QPointF centre, LampCol
 
 void ConversionBackgroundPainter::paintLampColumn(QPainter& p)
 {
-    QLinearGradient g(L::lampHousing.topLeft(), L::lampHousing.topRight());
+    QLinearGradient g(L::LampHousing.topLeft(), L::LampHousing.topRight());
     g.setColorAt(0.0, QColor(12, 13, 16));
     g.setColorAt(1.0, QColor(30, 33, 38));
     p.setPen(QPen(QColor(100, 108, 120), 1.0));
     p.setBrush(g);
-    p.drawRoundedRect(L::lampHousing, 4, 4);
-    for (std::size_t i = 0; i < L::lampY.size(); ++i) {
-        paintLamp(p, {L::lampX, L::lampY[i]}, i == 0 ? LampColour::Green : LampColour::Red);
+    p.drawRoundedRect(L::LampHousing, 4, 4);
+    for (std::size_t i = 0; i < L::LampY.size(); ++i) {
+        paintLamp(p, {L::LampX, L::LampY[i]}, i == 0 ? LampColour::Green : LampColour::Red);
     }
 }
 
 void ConversionBackgroundPainter::paintCaptions(QPainter& p)
 {
-    const QFont title = TextStyle::crisp(TextStyle::sansFamily, 10, true);
-    const QFont caption = TextStyle::crisp(TextStyle::sansFamily, 9, false);
-    const QFont mark = TextStyle::crisp(TextStyle::sansFamily, 12, true);
-    const QColor grey = Palette::of(Palette::captionGrey);
-    const QColor white = Palette::of(Palette::captionWhite);
-    const QColor yellow = Palette::of(Palette::captionYellow);
+    const QFont title = TextStyle::crisp(TextStyle::SansFamily, 10, true);
+    const QFont caption = TextStyle::crisp(TextStyle::SansFamily, 9, false);
+    const QFont mark = TextStyle::crisp(TextStyle::SansFamily, 12, true);
+    const QColor grey = Palette::of(Palette::CaptionGrey);
+    const QColor white = Palette::of(Palette::CaptionWhite);
+    const QColor yellow = Palette::of(Palette::CaptionYellow);
 
-    TextStyle::draw(p, 4, kTitleBaseline, QStringLiteral("Date Information"), title, grey,
-                    kCaptionShadow);
+    TextStyle::draw(p, 4, TitleBaseline, QStringLiteral("Date Information"), title, grey,
+                    CaptionShadow);
 
-    TextStyle::draw(p, L::monthField.left(), kFieldCaptionBaseline, QStringLiteral("Month"),
-                    caption, white, kCaptionShadow);
-    TextStyle::draw(p, L::dayField.left(), kFieldCaptionBaseline, QStringLiteral("Day"), caption,
-                    white, kCaptionShadow);
-    TextStyle::draw(p, L::yearField.left(), kFieldCaptionBaseline, QStringLiteral("Year"), caption,
-                    white, kCaptionShadow);
+    TextStyle::draw(p, L::MonthField.left(), FieldCaptionBaseline, QStringLiteral("Month"), caption,
+                    white, CaptionShadow);
+    TextStyle::draw(p, L::DayField.left(), FieldCaptionBaseline, QStringLiteral("Day"), caption,
+                    white, CaptionShadow);
+    TextStyle::draw(p, L::YearField.left(), FieldCaptionBaseline, QStringLiteral("Year"), caption,
+                    white, CaptionShadow);
 
-    TextStyle::draw(p, kMillenniumMark.x(), kMillenniumMark.y(), QStringLiteral(".M"), mark, white,
-                    kCaptionShadow);
+    TextStyle::draw(p, MillenniumMark.x(), MillenniumMark.y(), QStringLiteral(".M"), mark, white,
+                    CaptionShadow);
 
     auto under = [&](const QRect& control, const QString& upper, const QString& lower) {
         const double cx = control.left() + control.width() / 2.0;
-        TextStyle::drawCentred(p, cx, kUpperCaptionBaseline, upper, caption, yellow,
-                               kCaptionShadow);
+        TextStyle::drawCentred(p, cx, UpperCaptionBaseline, upper, caption, yellow, CaptionShadow);
         if (!lower.isEmpty()) {
-            TextStyle::drawCentred(p, cx, kLowerCaptionBaseline, lower, caption, yellow,
-                                   kCaptionShadow);
+            TextStyle::drawCentred(p, cx, LowerCaptionBaseline, lower, caption, yellow,
+                                   CaptionShadow);
         }
     };
-    under(L::checkDigit, QStringLiteral("Check"), QStringLiteral("Date"));
-    under(L::segmentField, QStringLiteral("Year"), QStringLiteral("Segment"));
-    under(L::imperialYearField, QStringLiteral("Year"), QString());
-    under(L::millenniumField, QStringLiteral("Millennium"), QString());
+    under(L::CheckDigit, QStringLiteral("Check"), QStringLiteral("Date"));
+    under(L::SegmentField, QStringLiteral("Year"), QStringLiteral("Segment"));
+    under(L::ImperialYearField, QStringLiteral("Year"), QString());
+    under(L::MillenniumField, QStringLiteral("Millennium"), QString());
 }
 
 QImage ConversionBackgroundPainter::render()
 {
-    QImage image(L::pageSize, QImage::Format_RGB32);
-    Prng prng(kSeed);
+    QImage image(L::PageSize, QImage::Format_RGB32);
+    Prng prng(Seed);
     // The metal texture is applied to the raw pixels before any painting.
-    image.fill(Palette::slateMid);
+    image.fill(Palette::SlateMid);
     PaintTexture::brushedMetal(image, image.rect(), prng, 7);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        for (const QRect& plate : {kSelectorPlate, kFieldPlate, kButtonPlate, kImperialPlate}) {
+        for (const QRect& plate : {SelectorPlate, FieldPlate, ButtonPlate, ImperialPlate}) {
             paintPlate(p, plate);
         }
         paintVentGrille(p);
         paintButtonBay(p);
         paintHourglass(p);
         for (const QRect& control :
-             {L::classList, L::monthField, L::dayField, L::yearField, L::checkDigit,
-              L::segmentField, L::imperialYearField, L::millenniumField}) {
+             {L::ClassList, L::MonthField, L::DayField, L::YearField, L::CheckDigit,
+              L::SegmentField, L::ImperialYearField, L::MillenniumField}) {
             paintRecess(p, control);
         }
         paintEmblem(p);

@@ -11,8 +11,8 @@ class QPainter;
 class EmblemPainter
 {
 public:
-    static constexpr QSize size{219, 120};
-    static constexpr QSize shownSize{281, 129};
+    static constexpr QSize Size{219, 120};
+    static constexpr QSize ShownSize{281, 129};
 
     static QImage render();
 

@@ -11,11 +11,11 @@
 namespace {
 
 // Pixel colours of the patterns below.
-QRgb patternColour(char key)
+QRgb PatternColour(char key)
 {
     switch (key) {
     case '.':
-        return Palette::glyphKey;
+        return Palette::GlyphKey;
     case 'k':
         return qRgb(28, 20, 12); // outline
     case 'y':
@@ -27,7 +27,7 @@ QRgb patternColour(char key)
     case 'g':
         return qRgb(168, 158, 136); // bone in shadow
     case 'r':
-        return Palette::pureRed;
+        return Palette::PureRed;
     case 'Y':
         return qRgb(255, 255, 0); // bright yellow
     case 'W':
@@ -41,29 +41,29 @@ QRgb patternColour(char key)
 
 // A skull facing right, its single raised wing trailing back: the mirror
 // image then reads as the opposite direction.
-constexpr std::array<const char*, GlyphPainter::cell> kWingedSkull{
+constexpr std::array<const char*, GlyphPainter::Cell> WingedSkull{
     "................", "................", "kk..............", "kyk.............",
     "kyykk...........", "kyyyykk...kkkkk.", ".kyyyyyykkwwwwwk", ".kyoyoyoykwwwwgk",
     "..kyoyoyokkkwkkk", "..kyoyoyokrkwkrk", "...kyoyoykwwkwwk", "...kykyky.kwwwk.",
     "....k.k.k.kwkwk.", "...........kkk..", "................", "................",
 };
 
-constexpr std::array<const char*, GlyphPainter::cell> kQuestion{
+constexpr std::array<const char*, GlyphPainter::Cell> Question{
     ".....kkkkkk.....", "...kkYYYYYYkk...", "..kYYWWWWWWYYk..", ".kYWWWrrrrWWWdk.",
     ".kYWWrrWWrrWWdk.", "kYWWWWWWWrrWWWdk", "kYWWWWWWWrrWWWdk", "kYWWWWWWrrWWWWdk",
     "kYWWWWWrrWWWWWdk", "kYWWWWWrrWWWWWdk", "kYWWWWWWWWWWWWdk", ".kYWWWWrrWWWWdk.",
     ".kYWWWWrrWWWWdk.", "..kdWWWWWWWWddk.", "...kkddddddkk...", ".....kkkkkk.....",
 };
 
-constexpr int kWedgeMiddleRow = 7;
-constexpr int kWedgeLength = 15; // columns 0..14, leaving room for the etch
+constexpr int WedgeMiddleRow = 7;
+constexpr int WedgeLength = 15; // columns 0..14, leaving room for the etch
 
-bool isKey(const QImage& img, int x, int y)
+bool IsKey(const QImage& img, int x, int y)
 {
-    return img.pixel(x, y) == Palette::glyphKey;
+    return img.pixel(x, y) == Palette::GlyphKey;
 }
 
-int luminance(QRgb c)
+int Luminance(QRgb c)
 {
     return (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c)) / 1000;
 }
@@ -72,20 +72,20 @@ int luminance(QRgb c)
 
 QImage GlyphPainter::blankCell()
 {
-    QImage img(cell, cell, QImage::Format_RGB32);
-    img.fill(Palette::glyphKey);
+    QImage img(Cell, Cell, QImage::Format_RGB32);
+    img.fill(Palette::GlyphKey);
     return img;
 }
 
 QImage GlyphPainter::fromPattern(const Pattern& rows)
 {
     QImage img = blankCell();
-    for (int y = 0; y < cell; ++y) {
-        if (std::strlen(rows[y]) != cell) {
+    for (int y = 0; y < Cell; ++y) {
+        if (std::strlen(rows[y]) != Cell) {
             throw std::logic_error("glyph pattern: row of the wrong length");
         }
-        for (int x = 0; x < cell; ++x) {
-            img.setPixel(x, y, patternColour(rows[y][x]));
+        for (int x = 0; x < Cell; ++x) {
+            img.setPixel(x, y, PatternColour(rows[y][x]));
         }
     }
     return img;
@@ -98,32 +98,32 @@ QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
     QImage ink = blankCell();
     QImage out = blankCell();
     auto inside = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < cell && y < cell && !isKey(enabled, x, y);
+        return x >= 0 && y >= 0 && x < Cell && y < Cell && !IsKey(enabled, x, y);
     };
-    std::array<std::array<bool, cell>, cell> isInk{};
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < cell; ++x) {
+    std::array<std::array<bool, Cell>, Cell> isInk{};
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
             if (!inside(x, y)) {
                 continue;
             }
             const bool edge =
                 !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             const bool detail =
-                etch == Etch::OutlineAndDarkDetail && luminance(enabled.pixel(x, y)) < 90;
+                etch == Etch::OutlineAndDarkDetail && Luminance(enabled.pixel(x, y)) < 90;
             isInk[y][x] = edge || detail;
         }
     }
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < cell; ++x) {
-            if (isInk[y][x] && x + 1 < cell && y + 1 < cell && !isInk[y + 1][x + 1]) {
-                out.setPixel(x + 1, y + 1, Palette::etchLight);
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
+            if (isInk[y][x] && x + 1 < Cell && y + 1 < Cell && !isInk[y + 1][x + 1]) {
+                out.setPixel(x + 1, y + 1, Palette::EtchLight);
             }
         }
     }
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < cell; ++x) {
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
             if (isInk[y][x]) {
-                out.setPixel(x, y, Palette::etchShadow);
+                out.setPixel(x, y, Palette::EtchShadow);
             }
         }
     }
@@ -132,12 +132,12 @@ QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
 
 QImage GlyphPainter::strip(const QImage& enabled, Etch etch)
 {
-    QImage result(stripSize, QImage::Format_RGB888);
+    QImage result(StripSize, QImage::Format_RGB888);
     const QImage disabled = etched(enabled, etch);
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < cell; ++x) {
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
             result.setPixel(x, y, enabled.pixel(x, y));
-            result.setPixel(cell + x, y, disabled.pixel(x, y));
+            result.setPixel(Cell + x, y, disabled.pixel(x, y));
         }
     }
     return result;
@@ -145,11 +145,11 @@ QImage GlyphPainter::strip(const QImage& enabled, Etch etch)
 
 QImage GlyphPainter::mirrored(const QImage& original)
 {
-    QImage result(stripSize, QImage::Format_RGB888);
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < cell; ++x) {
-            result.setPixel(x, y, original.pixel(cell - 1 - x, y));
-            result.setPixel(cell + x, y, original.pixel(2 * cell - 1 - x, y));
+    QImage result(StripSize, QImage::Format_RGB888);
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
+            result.setPixel(x, y, original.pixel(Cell - 1 - x, y));
+            result.setPixel(Cell + x, y, original.pixel(2 * Cell - 1 - x, y));
         }
     }
     return result;
@@ -157,7 +157,7 @@ QImage GlyphPainter::mirrored(const QImage& original)
 
 QImage GlyphPainter::toImperial()
 {
-    return strip(fromPattern(kWingedSkull), Etch::OutlineAndDarkDetail);
+    return strip(fromPattern(WingedSkull), Etch::OutlineAndDarkDetail);
 }
 
 QImage GlyphPainter::fromImperial()
@@ -167,18 +167,18 @@ QImage GlyphPainter::fromImperial()
 
 QImage GlyphPainter::help()
 {
-    return strip(fromPattern(kQuestion), Etch::OutlineAndDarkDetail);
+    return strip(fromPattern(Question), Etch::OutlineAndDarkDetail);
 }
 
 QImage GlyphPainter::past()
 {
     QImage img = blankCell();
-    for (int x = 0; x < kWedgeLength; ++x) {
+    for (int x = 0; x < WedgeLength; ++x) {
         const int half = x / 2; // a 1-in-2 slope keeps the edges stair-free
-        for (int y = kWedgeMiddleRow - half; y <= kWedgeMiddleRow + half; ++y) {
-            const QRgb c = y < kWedgeMiddleRow   ? Palette::pureBlue
-                           : y > kWedgeMiddleRow ? Palette::navy
-                                                 : Palette::pureRed;
+        for (int y = WedgeMiddleRow - half; y <= WedgeMiddleRow + half; ++y) {
+            const QRgb c = y < WedgeMiddleRow   ? Palette::PureBlue
+                           : y > WedgeMiddleRow ? Palette::Navy
+                                                : Palette::PureRed;
             img.setPixel(x, y, c);
         }
     }

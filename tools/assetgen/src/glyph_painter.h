@@ -12,8 +12,8 @@
 class GlyphPainter
 {
 public:
-    static constexpr int cell = 16;
-    static constexpr QSize stripSize{2 * cell, cell};
+    static constexpr int Cell = 16;
+    static constexpr QSize StripSize{2 * Cell, Cell};
 
     static QImage toImperial();
     static QImage fromImperial();
@@ -32,7 +32,7 @@ public:
     static QImage mirrored(const QImage& original);
 
 private:
-    using Pattern = std::array<const char*, cell>;
+    using Pattern = std::array<const char*, Cell>;
     static QImage fromPattern(const Pattern& rows);
     static QImage blankCell();
 };

@@ -17,32 +17,32 @@ class Heraldry
 public:
     struct Skull
     {
-        QPainterPath head;
-        QPainterPath sockets;
-        QPainterPath nose;
-        QPainterPath teeth; // stroked, not filled
-        QPointF leftEye;
-        QPointF rightEye;
-        double eyeRadius = 0;
-        QRectF box;
+        QPainterPath Head;
+        QPainterPath Sockets;
+        QPainterPath Nose;
+        QPainterPath Teeth; // stroked, not filled
+        QPointF LeftEye;
+        QPointF RightEye;
+        double EyeRadius = 0;
+        QRectF Box;
     };
 
     struct Tones
     {
-        QColor light;
-        QColor mid;
-        QColor dark;
-        QColor outline;
+        QColor Light;
+        QColor Mid;
+        QColor Dark;
+        QColor Outline;
     };
 
     struct WingShape
     {
-        QPointF root;
-        double span = 100; // horizontal reach from the root
-        double rise = 30;  // how far the tip stands above the root
-        double drop = 40;  // length of the longest feathers
-        int feathers = 8;
-        bool toLeft = false;
+        QPointF Root;
+        double Span = 100; // horizontal reach from the root
+        double Rise = 30;  // how far the tip stands above the root
+        double Drop = 40;  // length of the longest feathers
+        int Feathers = 8;
+        bool ToLeft = false;
     };
 
     // A front-facing skull filling the box; a box about 0.85 as wide as it

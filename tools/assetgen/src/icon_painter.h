@@ -12,7 +12,7 @@ class QPainter;
 class IconPainter
 {
 public:
-    static constexpr std::array<int, 5> sizes{32, 48, 64, 128, 256};
+    static constexpr std::array<int, 5> Sizes{32, 48, 64, 128, 256};
 
     // Antialiased drawing with the alpha already reduced to fully
     // transparent or fully opaque.

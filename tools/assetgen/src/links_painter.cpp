@@ -13,26 +13,26 @@
 
 namespace {
 
-constexpr std::uint64_t kSeed = 0x11AC5;
+constexpr std::uint64_t Seed = 0x11AC5;
 
 // Banner frames, each inside the part of the page its own hotspot wins.
-constexpr QRectF kBrannochPlate(5.5, 9.5, 148.0, 38.0);
-constexpr QRectF kBrannochWord(13.0, 14.0, 132.0, 27.0);
-constexpr QRectF kVelquistWord(298.0, 12.0, 130.0, 26.0);
-constexpr QRectF kZarrowFrame(103.5, 67.5, 180.0, 72.0);
-constexpr QRectF kZarrowWord(110.0, 71.0, 124.0, 22.0);
-constexpr QPointF kBruteOrigin(206.0, 78.0); // top left of the creature's own box
+constexpr QRectF BrannochPlate(5.5, 9.5, 148.0, 38.0);
+constexpr QRectF BrannochWord(13.0, 14.0, 132.0, 27.0);
+constexpr QRectF VelquistWord(298.0, 12.0, 130.0, 26.0);
+constexpr QRectF ZarrowFrame(103.5, 67.5, 180.0, 72.0);
+constexpr QRectF ZarrowWord(110.0, 71.0, 124.0, 22.0);
+constexpr QPointF BruteOrigin(206.0, 78.0); // top left of the creature's own box
 
-const QColor kOutline(10, 8, 6);
-const QColor kHide(84, 160, 46);
-const QColor kHideShadow(40, 96, 24);
-const QColor kHideLight(150, 210, 90);
+const QColor Outline(10, 8, 6);
+const QColor Hide(84, 160, 46);
+const QColor HideShadow(40, 96, 24);
+const QColor HideLight(150, 210, 90);
 
 } // namespace
 
 void LinksPainter::paintSpace(QPainter& p, Prng& prng)
 {
-    p.fillRect(QRect(QPoint(0, 0), size), QColor(4, 4, 14));
+    p.fillRect(QRect(QPoint(0, 0), Size), QColor(4, 4, 14));
     StarScatter::cloud(p, prng,
                        {QRectF(150, 10, 180, 100), 30, 16, 44, QColor(120, 40, 170, 60),
                         QColor(70, 20, 120, 50), 0.8});
@@ -45,33 +45,33 @@ void LinksPainter::paintSpace(QPainter& p, Prng& prng)
     StarScatter::cloud(
         p, prng,
         {QRectF(0, 0, 90, 30), 8, 14, 34, QColor(200, 100, 40, 40), QColor(120, 40, 20, 30), 0.8});
-    StarScatter::stars(p, prng, {QRectF(0, 0, size.width(), size.height()), 260, 0.35, 1.3, 0.03});
+    StarScatter::stars(p, prng, {QRectF(0, 0, Size.width(), Size.height()), 260, 0.35, 1.3, 0.03});
 }
 
 void LinksPainter::paintBrannoch(QPainter& p)
 {
     // A red plaque with a gold edge and heavy yellow lettering.
-    QLinearGradient red(kBrannochPlate.topLeft(), kBrannochPlate.bottomLeft());
+    QLinearGradient red(BrannochPlate.topLeft(), BrannochPlate.bottomLeft());
     red.setColorAt(0.0, QColor(190, 24, 18));
     red.setColorAt(1.0, QColor(100, 6, 6));
     QPainterPath plate;
-    plate.moveTo(kBrannochPlate.left() + 8, kBrannochPlate.top());
-    plate.lineTo(kBrannochPlate.right(), kBrannochPlate.top());
-    plate.lineTo(kBrannochPlate.right() - 8, kBrannochPlate.bottom());
-    plate.lineTo(kBrannochPlate.left(), kBrannochPlate.bottom());
+    plate.moveTo(BrannochPlate.left() + 8, BrannochPlate.top());
+    plate.lineTo(BrannochPlate.right(), BrannochPlate.top());
+    plate.lineTo(BrannochPlate.right() - 8, BrannochPlate.bottom());
+    plate.lineTo(BrannochPlate.left(), BrannochPlate.bottom());
     plate.closeSubpath();
     p.setPen(QPen(QBrush(QColor(255, 214, 40)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(red);
     p.drawPath(plate);
 
-    QFont heavy(TextStyle::heavyFamily);
+    QFont heavy(TextStyle::HeavyFamily);
     heavy.setWeight(QFont::DemiBold);
     const QPainterPath word =
-        TextStyle::fitted(QStringLiteral("BRANNOCH"), heavy, kBrannochWord, false);
+        TextStyle::fitted(QStringLiteral("BRANNOCH"), heavy, BrannochWord, false);
     p.setPen(QPen(QColor(60, 0, 0), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(word.translated(1.2, 1.2));
-    QLinearGradient gold(kBrannochWord.topLeft(), kBrannochWord.bottomLeft());
+    QLinearGradient gold(BrannochWord.topLeft(), BrannochWord.bottomLeft());
     gold.setColorAt(0.0, QColor(255, 250, 150));
     gold.setColorAt(0.5, QColor(255, 220, 20));
     gold.setColorAt(1.0, QColor(230, 150, 0));
@@ -79,27 +79,26 @@ void LinksPainter::paintBrannoch(QPainter& p)
     p.setBrush(gold);
     p.drawPath(word);
 
-    const QFont small = TextStyle::smooth(TextStyle::sansFamily, 8, true);
+    const QFont small = TextStyle::smooth(TextStyle::SansFamily, 8, true);
     p.setFont(small);
     p.setPen(QColor(255, 220, 40));
-    p.drawText(
-        QRectF(kBrannochPlate.left(), kBrannochPlate.bottom() + 3, kBrannochPlate.width(), 10),
-        Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("L  I  M  I  T  E  D"));
+    p.drawText(QRectF(BrannochPlate.left(), BrannochPlate.bottom() + 3, BrannochPlate.width(), 10),
+               Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("L  I  M  I  T  E  D"));
 }
 
 void LinksPainter::paintVelquist(QPainter& p)
 {
-    QFont face(TextStyle::condensedFamily);
+    QFont face(TextStyle::CondensedFamily);
     face.setBold(true);
     const QPainterPath word =
-        TextStyle::fitted(QStringLiteral("VELQUIST"), face, kVelquistWord, false);
+        TextStyle::fitted(QStringLiteral("VELQUIST"), face, VelquistWord, false);
     // A soft green glow behind the lettering, like a screen in the dark.
-    StarScatter::glow(p, kVelquistWord.center(), kVelquistWord.width() * 0.62,
-                      kVelquistWord.height(), QColor(40, 200, 80, 70));
+    StarScatter::glow(p, VelquistWord.center(), VelquistWord.width() * 0.62, VelquistWord.height(),
+                      QColor(40, 200, 80, 70));
     p.setPen(QPen(QColor(0, 60, 20), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(word);
-    QLinearGradient green(kVelquistWord.topLeft(), kVelquistWord.bottomLeft());
+    QLinearGradient green(VelquistWord.topLeft(), VelquistWord.bottomLeft());
     green.setColorAt(0.0, QColor(170, 255, 150));
     green.setColorAt(0.5, QColor(50, 220, 70));
     green.setColorAt(1.0, QColor(10, 130, 40));
@@ -107,13 +106,13 @@ void LinksPainter::paintVelquist(QPainter& p)
     p.setBrush(green);
     p.drawPath(word);
 
-    const double ruleY = kVelquistWord.bottom() + 5.5;
+    const double ruleY = VelquistWord.bottom() + 5.5;
     p.setPen(QPen(QColor(60, 200, 90, 200), 1.0));
-    p.drawLine(QPointF(kVelquistWord.left(), ruleY), QPointF(kVelquistWord.right(), ruleY));
-    const QFont small = TextStyle::smooth(TextStyle::sansFamily, 8, false);
+    p.drawLine(QPointF(VelquistWord.left(), ruleY), QPointF(VelquistWord.right(), ruleY));
+    const QFont small = TextStyle::smooth(TextStyle::SansFamily, 8, false);
     p.setFont(small);
     p.setPen(QColor(120, 230, 140));
-    p.drawText(QRectF(kVelquistWord.left(), ruleY + 2, kVelquistWord.width(), 11),
+    p.drawText(QRectF(VelquistWord.left(), ruleY + 2, VelquistWord.width(), 11),
                Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("chronicle archive"));
 }
 
@@ -121,9 +120,9 @@ void LinksPainter::paintMuzzleFlash(QPainter& p, QPointF at)
 {
     StarScatter::glow(p, at, 28, 20, QColor(255, 170, 40, 180));
     QPainterPath star;
-    constexpr int kPoints = 9;
-    for (int i = 0; i < kPoints * 2; ++i) {
-        const double a = std::numbers::pi * i / kPoints + 0.2;
+    constexpr int points = 9;
+    for (int i = 0; i < points * 2; ++i) {
+        const double a = std::numbers::pi * i / points + 0.2;
         const double r = (i % 2 == 0) ? ((i / 2) % 2 == 0 ? 18 : 12) : 5.0;
         const QPointF pt = at + QPointF(std::cos(a) * r * 1.2, std::sin(a) * r * 0.8);
         if (i == 0) {
@@ -146,8 +145,8 @@ void LinksPainter::paintBrute(QPainter& p)
     // A hulking green brute, cartoon-style: thick black lines, flat colour,
     // one step of shading. Drawn in its own box, facing left.
     p.save();
-    p.translate(kBruteOrigin);
-    const QPen line(kOutline, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.translate(BruteOrigin);
+    const QPen line(Outline, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(line);
 
     // Hunched back and shoulders.
@@ -157,9 +156,9 @@ void LinksPainter::paintBrute(QPainter& p)
     body.cubicTo(66, 12, 80, 30, 78, 62);
     body.closeSubpath();
     QLinearGradient hide(0, 14, 70, 62);
-    hide.setColorAt(0.0, kHideLight);
-    hide.setColorAt(0.5, kHide);
-    hide.setColorAt(1.0, kHideShadow);
+    hide.setColorAt(0.0, HideLight);
+    hide.setColorAt(0.5, Hide);
+    hide.setColorAt(1.0, HideShadow);
     p.setBrush(hide);
     p.drawPath(body);
 
@@ -192,7 +191,7 @@ void LinksPainter::paintBrute(QPainter& p)
     jaw.lineTo(24, 32);
     jaw.cubicTo(14, 34, 4, 33, -2, 29);
     jaw.closeSubpath();
-    p.setBrush(kHideShadow);
+    p.setBrush(HideShadow);
     p.drawPath(jaw);
     p.setBrush(QColor(250, 244, 220));
     for (double x : {2.0, 14.0}) {
@@ -201,7 +200,7 @@ void LinksPainter::paintBrute(QPainter& p)
         p.drawPolygon(tusk);
     }
     // Brow ridge and small mean eyes.
-    p.setBrush(kHideShadow);
+    p.setBrush(HideShadow);
     QPainterPath brow;
     brow.moveTo(2, 19);
     brow.quadTo(12, 13, 24, 18);
@@ -219,7 +218,7 @@ void LinksPainter::paintBrute(QPainter& p)
     // Ear.
     QPolygonF ear;
     ear << QPointF(26, 20) << QPointF(36, 10) << QPointF(31, 24);
-    p.setBrush(kHide);
+    p.setBrush(Hide);
     p.drawPolygon(ear);
 
     // The gun: far too big, held low and pointing left.
@@ -236,19 +235,19 @@ void LinksPainter::paintBrute(QPainter& p)
     p.drawEllipse(QPointF(18, 56), 3, 2.4);
 
     // Fists around the gun.
-    p.setBrush(kHide);
+    p.setBrush(Hide);
     p.drawEllipse(QPointF(4, 50), 7, 6);
     p.drawEllipse(QPointF(36, 52), 8, 7);
     p.restore();
 
-    paintMuzzleFlash(p, kBruteOrigin + QPointF(-50, 44));
+    paintMuzzleFlash(p, BruteOrigin + QPointF(-50, 44));
 }
 
 void LinksPainter::paintZarrow(QPainter& p, Prng& prng)
 {
     QPainterPath frame;
-    frame.addRoundedRect(kZarrowFrame, 6, 6);
-    QLinearGradient sky(kZarrowFrame.topLeft(), kZarrowFrame.bottomLeft());
+    frame.addRoundedRect(ZarrowFrame, 6, 6);
+    QLinearGradient sky(ZarrowFrame.topLeft(), ZarrowFrame.bottomLeft());
     sky.setColorAt(0.0, QColor(120, 40, 12));
     sky.setColorAt(0.6, QColor(200, 90, 30));
     sky.setColorAt(1.0, QColor(60, 20, 8));
@@ -259,7 +258,7 @@ void LinksPainter::paintZarrow(QPainter& p, Prng& prng)
     p.save();
     p.setClipPath(frame);
     StarScatter::cloud(p, prng,
-                       {kZarrowFrame.adjusted(0, 20, 0, 0), 24, 6, 18, QColor(40, 20, 10, 120),
+                       {ZarrowFrame.adjusted(0, 20, 0, 0), 24, 6, 18, QColor(40, 20, 10, 120),
                         QColor(90, 40, 20, 90), 0.7});
     // Tracer fire streaking away to the left.
     for (int i = 0; i < 7; ++i) {
@@ -274,29 +273,28 @@ void LinksPainter::paintZarrow(QPainter& p, Prng& prng)
     p.setPen(QPen(QColor(150, 150, 160), 2.0));
     p.setBrush(Qt::NoBrush);
     p.drawPath(frame);
-    p.setPen(QPen(kOutline, 1.0));
-    p.drawRoundedRect(kZarrowFrame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    p.setPen(QPen(Outline, 1.0));
+    p.drawRoundedRect(ZarrowFrame.adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
 
-    QFont heavy(TextStyle::sansFamily);
+    QFont heavy(TextStyle::SansFamily);
     heavy.setBold(true);
-    const QPainterPath word =
-        TextStyle::fitted(QStringLiteral("ZARROW"), heavy, kZarrowWord, false);
-    p.setPen(QPen(kOutline, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPainterPath word = TextStyle::fitted(QStringLiteral("ZARROW"), heavy, ZarrowWord, false);
+    p.setPen(QPen(Outline, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(word);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(word);
 
-    const QFont small = TextStyle::smooth(TextStyle::sansFamily, 8, true);
+    const QFont small = TextStyle::smooth(TextStyle::SansFamily, 8, true);
     p.setFont(small);
     p.setPen(Qt::white);
-    p.drawText(QPointF(kZarrowWord.left() + 1, kZarrowWord.bottom() + 10), QStringLiteral("FORUM"));
+    p.drawText(QPointF(ZarrowWord.left() + 1, ZarrowWord.bottom() + 10), QStringLiteral("FORUM"));
 }
 
 QImage LinksPainter::render()
 {
-    QImage image(size, QImage::Format_RGB32);
-    Prng prng(kSeed);
+    QImage image(Size, QImage::Format_RGB32);
+    Prng prng(Seed);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);

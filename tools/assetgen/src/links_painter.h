@@ -16,10 +16,10 @@ class Prng;
 class LinksPainter
 {
 public:
-    static constexpr QSize size{437, 144};
-    static constexpr QRect brannochArea{0, 0, 161, 65};
-    static constexpr QRect zarrowArea{96, 48, 193, 113};
-    static constexpr QRect velquistArea{288, -8, 153, 81};
+    static constexpr QSize Size{437, 144};
+    static constexpr QRect BrannochArea{0, 0, 161, 65};
+    static constexpr QRect ZarrowArea{96, 48, 193, 113};
+    static constexpr QRect VelquistArea{288, -8, 153, 81};
 
     static QImage render();
 

@@ -9,15 +9,15 @@
 
 namespace {
 
-int clampByte(int v)
+int ClampByte(int v)
 {
     return std::clamp(v, 0, 255);
 }
 
-QRgb shifted(QRgb c, int delta)
+QRgb Shifted(QRgb c, int delta)
 {
-    return qRgba(clampByte(qRed(c) + delta), clampByte(qGreen(c) + delta),
-                 clampByte(qBlue(c) + delta), qAlpha(c));
+    return qRgba(ClampByte(qRed(c) + delta), ClampByte(qGreen(c) + delta),
+                 ClampByte(qBlue(c) + delta), qAlpha(c));
 }
 
 } // namespace
@@ -28,18 +28,18 @@ void PaintTexture::brushStrokes(QImage& image, Prng& prng, const Strokes& stroke
     const QImage source = image.copy();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < strokes.count; ++i) {
+    for (int i = 0; i < strokes.Count; ++i) {
         const double x = prng.range(0, image.width());
         const double y = prng.range(0, image.height());
         const QRgb base =
             source.pixel(std::min(int(x), image.width() - 1), std::min(int(y), image.height() - 1));
-        const int delta = int(prng.jitter() * strokes.colourJitter);
-        QColor colour = QColor::fromRgb(shifted(base, delta));
-        colour.setAlphaF(float(strokes.opacity * prng.range(0.6, 1.0)));
-        const double angle = qDegreesToRadians(strokes.angle + prng.jitter() * strokes.angleSpread);
-        const double half = strokes.length * prng.range(0.5, 1.0) / 2;
+        const int delta = int(prng.jitter() * strokes.ColourJitter);
+        QColor colour = QColor::fromRgb(Shifted(base, delta));
+        colour.setAlphaF(float(strokes.Opacity * prng.range(0.6, 1.0)));
+        const double angle = qDegreesToRadians(strokes.Angle + prng.jitter() * strokes.AngleSpread);
+        const double half = strokes.Length * prng.range(0.5, 1.0) / 2;
         const QPointF d(std::cos(angle) * half, std::sin(angle) * half);
-        QPen pen(colour, strokes.width * prng.range(0.7, 1.2), Qt::SolidLine, Qt::RoundCap);
+        QPen pen(colour, strokes.Width * prng.range(0.7, 1.2), Qt::SolidLine, Qt::RoundCap);
         p.setPen(pen);
         p.drawLine(QPointF(x, y) - d, QPointF(x, y) + d);
     }
@@ -53,7 +53,7 @@ void PaintTexture::grain(QImage& image, Prng& prng, int amplitude)
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            line[x] = shifted(line[x], int(prng.jitter() * amplitude));
+            line[x] = Shifted(line[x], int(prng.jitter() * amplitude));
         }
     }
 }
@@ -70,7 +70,7 @@ void PaintTexture::brushedMetal(QImage& image, const QRect& area, Prng& prng, in
         for (int x = r.left(); x <= r.right(); ++x) {
             // A slowly wandering offset gives long streaks rather than fine noise.
             streak = streak * 0.93 + prng.jitter() * amplitude * 0.35;
-            line[x] = shifted(line[x], int(std::lround(streak + prng.jitter() * 1.5)));
+            line[x] = Shifted(line[x], int(std::lround(streak + prng.jitter() * 1.5)));
         }
     }
 }

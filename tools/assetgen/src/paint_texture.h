@@ -12,13 +12,13 @@ class PaintTexture
 public:
     struct Strokes
     {
-        int count = 0;
-        double length = 4.0;
-        double width = 2.0;
-        double opacity = 0.4;
-        double angle = 0.0;       // degrees
-        double angleSpread = 180; // degrees either side
-        int colourJitter = 10;
+        int Count = 0;
+        double Length = 4.0;
+        double Width = 2.0;
+        double Opacity = 0.4;
+        double Angle = 0.0;       // degrees
+        double AngleSpread = 180; // degrees either side
+        int ColourJitter = 10;
     };
 
     // Re-paints the picture with short strokes in its own colours, which

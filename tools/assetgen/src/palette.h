@@ -10,26 +10,26 @@ class Palette
 {
 public:
     // The program keys this colour out of every button glyph.
-    static constexpr QRgb glyphKey = 0xff808000;
-    static constexpr QRgb etchShadow = 0xff7f7f7f;
-    static constexpr QRgb etchLight = 0xffffffff;
+    static constexpr QRgb GlyphKey = 0xff808000;
+    static constexpr QRgb EtchShadow = 0xff7f7f7f;
+    static constexpr QRgb EtchLight = 0xffffffff;
 
-    static constexpr QRgb pureBlue = 0xff0000ff;
-    static constexpr QRgb navy = 0xff000080;
-    static constexpr QRgb pureRed = 0xffff0000;
+    static constexpr QRgb PureBlue = 0xff0000ff;
+    static constexpr QRgb Navy = 0xff000080;
+    static constexpr QRgb PureRed = 0xffff0000;
 
-    static constexpr QRgb captionWhite = 0xffffffff;
-    static constexpr QRgb captionYellow = 0xffffff00;
-    static constexpr QRgb captionGrey = 0xffa8acb2;
+    static constexpr QRgb CaptionWhite = 0xffffffff;
+    static constexpr QRgb CaptionYellow = 0xffffff00;
+    static constexpr QRgb CaptionGrey = 0xffa8acb2;
 
-    static constexpr QRgb slateLight = 0xff48505a;
-    static constexpr QRgb slateMid = 0xff363c45;
-    static constexpr QRgb slateDark = 0xff22262c;
-    static constexpr QRgb slateEdge = 0xff121417;
+    static constexpr QRgb SlateLight = 0xff48505a;
+    static constexpr QRgb SlateMid = 0xff363c45;
+    static constexpr QRgb SlateDark = 0xff22262c;
+    static constexpr QRgb SlateEdge = 0xff121417;
 
-    static constexpr QRgb bone = 0xffe6dcc2;
-    static constexpr QRgb boneShadow = 0xff8c8270;
-    static constexpr QRgb ink = 0xff100c0a;
+    static constexpr QRgb Bone = 0xffe6dcc2;
+    static constexpr QRgb BoneShadow = 0xff8c8270;
+    static constexpr QRgb Ink = 0xff100c0a;
 
     static QColor of(QRgb rgb, int alpha = 255)
     {

@@ -12,7 +12,7 @@ class Prng;
 class PortraitPainter
 {
 public:
-    static constexpr QSize size{77, 129};
+    static constexpr QSize Size{77, 129};
 
     static QImage render();
 

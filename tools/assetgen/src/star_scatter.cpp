@@ -9,7 +9,7 @@
 
 namespace {
 
-QColor starColour(Prng& prng)
+QColor StarColour(Prng& prng)
 {
     // Mostly white, with a scattering of hot blue and cool yellow-orange.
     const double pick = prng.unit();
@@ -54,21 +54,21 @@ void StarScatter::stars(QPainter& p, Prng& prng, const Field& field)
 {
     p.save();
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < field.count; ++i) {
-        const QPointF at(prng.range(field.area.left(), field.area.right()),
-                         prng.range(field.area.top(), field.area.bottom()));
+    for (int i = 0; i < field.Count; ++i) {
+        const QPointF at(prng.range(field.Area.left(), field.Area.right()),
+                         prng.range(field.Area.top(), field.Area.bottom()));
         // Cubing the draw makes most stars faint and small, a few bright.
         const double u = prng.unit();
         const double size = u * u * u;
-        const double r = field.minRadius + (field.maxRadius - field.minRadius) * size;
-        QColor c = starColour(prng);
+        const double r = field.MinRadius + (field.MaxRadius - field.MinRadius) * size;
+        QColor c = StarColour(prng);
         c.setAlphaF(float(0.35 + 0.65 * std::min(1.0, size * 3 + prng.unit() * 0.4)));
         if (size > 0.25) {
             glow(p, at, r * 3.0, r * 3.0, QColor(c.red(), c.green(), c.blue(), 70));
         }
         p.setBrush(c);
         p.drawEllipse(at, r, r);
-        if (prng.chance(field.glintShare)) {
+        if (prng.chance(field.GlintShare)) {
             const double arm = r * 5;
             p.setPen(QPen(QColor(c.red(), c.green(), c.blue(), 150), r * 0.45));
             p.drawLine(at - QPointF(arm, 0), at + QPointF(arm, 0));
@@ -81,16 +81,16 @@ void StarScatter::stars(QPainter& p, Prng& prng, const Field& field)
 
 void StarScatter::cloud(QPainter& p, Prng& prng, const Cloud& cloud)
 {
-    for (int i = 0; i < cloud.blobs; ++i) {
-        const QPointF at(prng.range(cloud.area.left(), cloud.area.right()),
-                         prng.range(cloud.area.top(), cloud.area.bottom()));
-        const double size = prng.range(cloud.minSize, cloud.maxSize);
+    for (int i = 0; i < cloud.Blobs; ++i) {
+        const QPointF at(prng.range(cloud.Area.left(), cloud.Area.right()),
+                         prng.range(cloud.Area.top(), cloud.Area.bottom()));
+        const double size = prng.range(cloud.MinSize, cloud.MaxSize);
         const double mix = prng.unit();
         QColor c;
-        c.setRgbF(float(cloud.inner.redF() * (1 - mix) + cloud.outer.redF() * mix),
-                  float(cloud.inner.greenF() * (1 - mix) + cloud.outer.greenF() * mix),
-                  float(cloud.inner.blueF() * (1 - mix) + cloud.outer.blueF() * mix),
-                  float(cloud.inner.alphaF() * (1 - mix) + cloud.outer.alphaF() * mix));
-        glow(p, at, size, size * cloud.squash * prng.range(0.7, 1.2), c);
+        c.setRgbF(float(cloud.Inner.redF() * (1 - mix) + cloud.Outer.redF() * mix),
+                  float(cloud.Inner.greenF() * (1 - mix) + cloud.Outer.greenF() * mix),
+                  float(cloud.Inner.blueF() * (1 - mix) + cloud.Outer.blueF() * mix),
+                  float(cloud.Inner.alphaF() * (1 - mix) + cloud.Outer.alphaF() * mix));
+        glow(p, at, size, size * cloud.Squash * prng.range(0.7, 1.2), c);
     }
 }

@@ -15,22 +15,22 @@ class StarScatter
 public:
     struct Field
     {
-        QRectF area;
-        int count = 300;
-        double minRadius = 0.4;
-        double maxRadius = 1.6;
-        double glintShare = 0.02; // fraction of stars that get a cross glint
+        QRectF Area;
+        int Count = 300;
+        double MinRadius = 0.4;
+        double MaxRadius = 1.6;
+        double GlintShare = 0.02; // fraction of stars that get a cross glint
     };
 
     struct Cloud
     {
-        QRectF area;
-        int blobs = 20;
-        double minSize = 10;
-        double maxSize = 40;
-        QColor inner;
-        QColor outer;
-        double squash = 1.0; // height / width of each blob
+        QRectF Area;
+        int Blobs = 20;
+        double MinSize = 10;
+        double MaxSize = 40;
+        QColor Inner;
+        QColor Outer;
+        double Squash = 1.0; // height / width of each blob
     };
 
     static void stars(QPainter& p, Prng& prng, const Field& field);

@@ -12,26 +12,26 @@
 
 namespace {
 
-constexpr std::uint64_t kSeed = 0x57A125;
+constexpr std::uint64_t Seed = 0x57A125;
 
 // In the shown frame (819 x 111).
-constexpr QPointF kGalaxyCentre(728.0, 30.0);
-constexpr double kGalaxyRadius = 58.0;
-constexpr double kGalaxyTilt = 0.42;   // apparent height / width of the disc
-constexpr double kGalaxyAngle = -14.0; // degrees
-constexpr int kGalaxyArms = 2;
-constexpr int kGalaxyDustPerArm = 600;
-constexpr double kArmWinding = 1.1; // turns of the log spiral across the radius
+constexpr QPointF GalaxyCentre(728.0, 30.0);
+constexpr double GalaxyRadius = 58.0;
+constexpr double GalaxyTilt = 0.42;   // apparent height / width of the disc
+constexpr double GalaxyAngle = -14.0; // degrees
+constexpr int GalaxyArms = 2;
+constexpr int GalaxyDustPerArm = 600;
+constexpr double ArmWinding = 1.1; // turns of the log spiral across the radius
 
 } // namespace
 
 void StarfieldPainter::paintDepth(QPainter& p)
 {
-    QLinearGradient sky(0, 0, 0, shownSize.height());
+    QLinearGradient sky(0, 0, 0, ShownSize.height());
     sky.setColorAt(0.0, QColor(3, 5, 20));
     sky.setColorAt(0.6, QColor(6, 10, 38));
     sky.setColorAt(1.0, QColor(10, 18, 52));
-    p.fillRect(QRectF(0, 0, shownSize.width(), shownSize.height()), sky);
+    p.fillRect(QRectF(0, 0, ShownSize.width(), ShownSize.height()), sky);
 }
 
 void StarfieldPainter::paintNebulae(QPainter& p, Prng& prng)
@@ -47,27 +47,27 @@ void StarfieldPainter::paintNebulae(QPainter& p, Prng& prng)
                             QColor(90, 80, 200, 30), 0.6});
     }
     StarScatter::cloud(p, prng,
-                       {QRectF(0, 88, shownSize.width(), 30), 60, 16, 50, QColor(30, 50, 140, 40),
+                       {QRectF(0, 88, ShownSize.width(), 30), 60, 16, 50, QColor(30, 50, 140, 40),
                         QColor(50, 40, 120, 30), 0.4});
 }
 
 void StarfieldPainter::paintGalaxy(QPainter& p, Prng& prng)
 {
     p.save();
-    p.translate(kGalaxyCentre);
-    p.rotate(kGalaxyAngle);
-    p.scale(1.0, kGalaxyTilt);
+    p.translate(GalaxyCentre);
+    p.rotate(GalaxyAngle);
+    p.scale(1.0, GalaxyTilt);
 
-    StarScatter::glow(p, QPointF(0, 0), kGalaxyRadius * 1.25, kGalaxyRadius * 1.25,
+    StarScatter::glow(p, QPointF(0, 0), GalaxyRadius * 1.25, GalaxyRadius * 1.25,
                       QColor(140, 40, 40, 60));
     // Dust and young stars strung along logarithmic spiral arms.
-    for (int arm = 0; arm < kGalaxyArms; ++arm) {
-        const double phase = arm * 2 * std::numbers::pi / kGalaxyArms;
-        for (int i = 0; i < kGalaxyDustPerArm; ++i) {
+    for (int arm = 0; arm < GalaxyArms; ++arm) {
+        const double phase = arm * 2 * std::numbers::pi / GalaxyArms;
+        for (int i = 0; i < GalaxyDustPerArm; ++i) {
             const double t = prng.unit();
-            const double r = kGalaxyRadius * (0.08 + 0.92 * t);
+            const double r = GalaxyRadius * (0.08 + 0.92 * t);
             const double theta =
-                phase + kArmWinding * 2 * std::numbers::pi * std::log1p(t * 3) / std::log(4.0);
+                phase + ArmWinding * 2 * std::numbers::pi * std::log1p(t * 3) / std::log(4.0);
             const double spread = 3.0 + 7.0 * t;
             const QPointF at(r * std::cos(theta) + prng.jitter() * spread,
                              r * std::sin(theta) + prng.jitter() * spread);
@@ -77,26 +77,26 @@ void StarfieldPainter::paintGalaxy(QPainter& p, Prng& prng)
             StarScatter::glow(p, at, size, size, c);
         }
     }
-    StarScatter::glow(p, QPointF(0, 0), kGalaxyRadius * 0.45, kGalaxyRadius * 0.45,
+    StarScatter::glow(p, QPointF(0, 0), GalaxyRadius * 0.45, GalaxyRadius * 0.45,
                       QColor(255, 150, 100, 150));
-    StarScatter::glow(p, QPointF(0, 0), kGalaxyRadius * 0.14, kGalaxyRadius * 0.14,
+    StarScatter::glow(p, QPointF(0, 0), GalaxyRadius * 0.14, GalaxyRadius * 0.14,
                       QColor(255, 236, 210, 240), 0.2);
     p.restore();
 }
 
 QImage StarfieldPainter::render()
 {
-    QImage image(size, QImage::Format_RGB32);
-    Prng prng(kSeed);
+    QImage image(Size, QImage::Format_RGB32);
+    Prng prng(Seed);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(double(size.width()) / shownSize.width(),
-                double(size.height()) / shownSize.height());
+        p.scale(double(Size.width()) / ShownSize.width(),
+                double(Size.height()) / ShownSize.height());
         paintDepth(p);
         paintNebulae(p, prng);
         StarScatter::stars(
-            p, prng, {QRectF(0, 0, shownSize.width(), shownSize.height()), 480, 0.45, 1.5, 0.015});
+            p, prng, {QRectF(0, 0, ShownSize.width(), ShownSize.height()), 480, 0.45, 1.5, 0.015});
         paintGalaxy(p, prng);
     }
     PaintTexture::grain(image, prng, 3);

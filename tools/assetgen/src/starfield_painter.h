@@ -12,8 +12,8 @@ class Prng;
 class StarfieldPainter
 {
 public:
-    static constexpr QSize size{489, 337};
-    static constexpr QSize shownSize{819, 111};
+    static constexpr QSize Size{489, 337};
+    static constexpr QSize ShownSize{819, 111};
 
     static QImage render();
 

@@ -33,7 +33,7 @@ QPainterPath TextStyle::fitted(const QString& text, const QFont& font, const QRe
     // face were drawn before, so the first picture of a run came out
     // different from the rest.
     QFont outlineFont = font;
-    outlineFont.setPixelSize(outlinePixelSize);
+    outlineFont.setPixelSize(OutlinePixelSize);
     outlineFont.setHintingPreference(QFont::PreferNoHinting);
     QPainterPath path;
     path.addText(0, 0, outlineFont, text);

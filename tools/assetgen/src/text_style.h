@@ -13,17 +13,17 @@ class QPainter;
 class TextStyle
 {
 public:
-    static constexpr QLatin1String sansFamily{"DejaVu Sans"};
-    static constexpr QLatin1String serifFamily{"DejaVu Serif"};
-    static constexpr QLatin1String heavyFamily{"URW Bookman"};
-    static constexpr QLatin1String condensedFamily{"Nimbus Sans Narrow"};
+    static constexpr QLatin1String SansFamily{"DejaVu Sans"};
+    static constexpr QLatin1String SerifFamily{"DejaVu Serif"};
+    static constexpr QLatin1String HeavyFamily{"URW Bookman"};
+    static constexpr QLatin1String CondensedFamily{"Nimbus Sans Narrow"};
 
     // No antialiasing and full hinting: tiny captions then look like bitmap
     // text instead of a grey smudge.
     static QFont crisp(const QString& family, int pixelSize, bool bold);
     static QFont smooth(const QString& family, int pixelSize, bool bold, bool italic = false);
 
-    static constexpr int outlinePixelSize = 512;
+    static constexpr int OutlinePixelSize = 512;
 
     // The text's outline scaled to fill the box, centred; with keepProportions
     // false it is stretched to fill it exactly.

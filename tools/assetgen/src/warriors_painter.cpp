@@ -11,75 +11,75 @@
 
 namespace {
 
-constexpr std::uint64_t kSeed = 0x5A11E7;
-constexpr QPointF kBlaze(120.0, 104.0); // the fire behind the group
-constexpr double kHorizon = 136.0;
-constexpr double kGroundTop = 150.0;
-constexpr double kBannerWidth = 30.0;
-constexpr double kBannerLength = 46.0;
-constexpr int kBannerTatters = 5;
+constexpr std::uint64_t Seed = 0x5A11E7;
+constexpr QPointF Blaze(120.0, 104.0); // the fire behind the group
+constexpr double Horizon = 136.0;
+constexpr double GroundTop = 150.0;
+constexpr double BannerWidth = 30.0;
+constexpr double BannerLength = 46.0;
+constexpr int BannerTatters = 5;
 
-const QColor kArmour(28, 17, 12);
-const QColor kArmourLow(12, 8, 6);
-const QColor kRim(255, 176, 86);
-const QColor kEye(255, 48, 24);
+const QColor Armour(28, 17, 12);
+const QColor ArmourLow(12, 8, 6);
+const QColor Rim(255, 176, 86);
+const QColor Eye(255, 48, 24);
 
-QPointF towards(QPointF from, QPointF to)
+QPointF Towards(QPointF from, QPointF to)
 {
     const QPointF d = to - from;
     const double len = std::hypot(d.x(), d.y());
     return len > 0 ? d / len : QPointF(0, -1);
 }
 
-ArmouredFigure::Lighting heroLighting(QPointF feet, double height)
+ArmouredFigure::Lighting HeroLighting(QPointF feet, double height)
 {
     const QPointF chest = feet - QPointF(0, height * 0.6);
-    return {kArmour, kArmourLow, kRim, towards(chest, kBlaze), kEye};
+    return {Armour, ArmourLow, Rim, Towards(chest, Blaze), Eye};
 }
 
 } // namespace
 
 void WarriorsPainter::paintSky(QPainter& p, Prng& prng)
 {
-    QLinearGradient sky(0, 0, 0, size.height());
+    QLinearGradient sky(0, 0, 0, Size.height());
     sky.setColorAt(0.00, QColor(52, 22, 12));
     sky.setColorAt(0.28, QColor(140, 60, 22));
     sky.setColorAt(0.55, QColor(226, 122, 42));
     sky.setColorAt(0.72, QColor(250, 178, 82));
     sky.setColorAt(1.00, QColor(120, 46, 16));
-    p.fillRect(QRect(QPoint(0, 0), size), sky);
+    p.fillRect(QRect(QPoint(0, 0), Size), sky);
 
     // Banks of smoke: dark drifts above, fire-lit billows lower down.
     StarScatter::cloud(p, prng,
-                       {QRectF(0, -10, size.width(), 90), 60, 14, 40, QColor(20, 10, 8, 120),
+                       {QRectF(0, -10, Size.width(), 90), 60, 14, 40, QColor(20, 10, 8, 120),
                         QColor(70, 30, 14, 90), 0.55});
     StarScatter::cloud(p, prng,
-                       {QRectF(10, 60, size.width() - 20, 60), 40, 10, 30, QColor(255, 150, 60, 70),
+                       {QRectF(10, 60, Size.width() - 20, 60), 40, 10, 30, QColor(255, 150, 60, 70),
                         QColor(120, 50, 20, 90), 0.5});
-    StarScatter::glow(p, kBlaze, 100, 64, QColor(255, 214, 130, 200), 0.1);
-    StarScatter::glow(p, kBlaze + QPointF(0, 6), 40, 22, QColor(255, 245, 200, 220), 0.2);
+    StarScatter::glow(p, Blaze, 100, 64, QColor(255, 214, 130, 200), 0.1);
+    StarScatter::glow(p, Blaze + QPointF(0, 6), 40, 22, QColor(255, 245, 200, 220), 0.2);
 }
 
 void WarriorsPainter::paintSkyline(QPainter& p, Prng& prng)
 {
     // Ruined hive towers on the horizon, hazy with distance.
     QPainterPath ruins;
-    ruins.moveTo(0, kGroundTop);
+    ruins.moveTo(0, GroundTop);
     double x = 0;
-    while (x < size.width()) {
+    while (x < Size.width()) {
         const double w = prng.range(6, 16);
         const double h = prng.range(6, 26);
-        ruins.lineTo(x, kHorizon - h);
+        ruins.lineTo(x, Horizon - h);
         if (prng.chance(0.35)) {
-            ruins.lineTo(x + w / 2, kHorizon - h - prng.range(6, 14)); // spire
+            ruins.lineTo(x + w / 2, Horizon - h - prng.range(6, 14)); // spire
         } else if (prng.chance(0.5)) {
-            ruins.lineTo(x + w * 0.3, kHorizon - h + prng.range(3, 8)); // broken top
+            ruins.lineTo(x + w * 0.3, Horizon - h + prng.range(3, 8)); // broken top
         }
-        ruins.lineTo(x + w, kHorizon - h);
+        ruins.lineTo(x + w, Horizon - h);
         x += w;
-        ruins.lineTo(x, kHorizon - prng.range(0, 6));
+        ruins.lineTo(x, Horizon - prng.range(0, 6));
     }
-    ruins.lineTo(size.width(), kGroundTop);
+    ruins.lineTo(Size.width(), GroundTop);
     ruins.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 52, 24, 200));
@@ -90,10 +90,10 @@ void WarriorsPainter::paintDistantRanks(QPainter& p)
 {
     struct Rank
     {
-        QPointF feet;
-        double height = 0;
-        bool left = false;
-        ArmouredFigure::Pose pose = ArmouredFigure::Pose::Rifle;
+        QPointF Feet;
+        double Height = 0;
+        bool Left = false;
+        ArmouredFigure::Pose Pose = ArmouredFigure::Pose::Rifle;
     };
     const Rank ranks[] = {
         {{44, 152}, 36, false, ArmouredFigure::Pose::Rifle},
@@ -105,13 +105,13 @@ void WarriorsPainter::paintDistantRanks(QPainter& p)
     const ArmouredFigure::Lighting haze{QColor(92, 38, 18), QColor(70, 28, 14),
                                         QColor(200, 100, 40), QPointF(0, -1), QColor(0, 0, 0, 0)};
     for (const Rank& r : ranks) {
-        ArmouredFigure::Placement placement{r.feet, r.height, r.left, r.pose, 0.2};
+        ArmouredFigure::Placement placement{r.Feet, r.Height, r.Left, r.Pose, 0.2};
         ArmouredFigure::Lighting light = haze;
-        light.towardsLight = towards(r.feet, kBlaze);
+        light.TowardsLight = Towards(r.Feet, Blaze);
         ArmouredFigure::paint(p, placement, light);
-        if (r.pose == ArmouredFigure::Pose::Banner) {
+        if (r.Pose == ArmouredFigure::Pose::Banner) {
             p.setOpacity(0.55);
-            paintBanner(p, ArmouredFigure::raisedTip(placement), r.left);
+            paintBanner(p, ArmouredFigure::raisedTip(placement), r.Left);
             p.setOpacity(1.0);
         }
     }
@@ -120,13 +120,13 @@ void WarriorsPainter::paintDistantRanks(QPainter& p)
 void WarriorsPainter::paintGround(QPainter& p)
 {
     QPainterPath mound;
-    mound.moveTo(0, size.height());
+    mound.moveTo(0, Size.height());
     mound.lineTo(0, 158);
     mound.cubicTo(40, 152, 70, 156, 100, 157);
-    mound.cubicTo(130, 158, 170, 152, size.width(), 156);
-    mound.lineTo(size.width(), size.height());
+    mound.cubicTo(130, 158, 170, 152, Size.width(), 156);
+    mound.lineTo(Size.width(), Size.height());
     mound.closeSubpath();
-    QLinearGradient g(0, 158, 0, size.height());
+    QLinearGradient g(0, 158, 0, Size.height());
     g.setColorAt(0, QColor(46, 22, 12));
     g.setColorAt(1, QColor(12, 6, 4));
     p.setPen(QPen(QColor(160, 80, 30), 0.8));
@@ -141,30 +141,30 @@ void WarriorsPainter::paintBanner(QPainter& p, QPointF poleTop, bool hangLeft)
     const QPointF bar = poleTop + QPointF(0, 8);
     QPainterPath cloth;
     cloth.moveTo(bar);
-    cloth.lineTo(bar + QPointF(dir * kBannerWidth, 0));
-    cloth.cubicTo(bar + QPointF(dir * (kBannerWidth + 3), kBannerLength * 0.4),
-                  bar + QPointF(dir * (kBannerWidth - 3), kBannerLength * 0.7),
-                  bar + QPointF(dir * kBannerWidth, kBannerLength));
-    for (int i = kBannerTatters; i > 0; --i) {
-        const double x = kBannerWidth * (i - 0.5) / kBannerTatters;
+    cloth.lineTo(bar + QPointF(dir * BannerWidth, 0));
+    cloth.cubicTo(bar + QPointF(dir * (BannerWidth + 3), BannerLength * 0.4),
+                  bar + QPointF(dir * (BannerWidth - 3), BannerLength * 0.7),
+                  bar + QPointF(dir * BannerWidth, BannerLength));
+    for (int i = BannerTatters; i > 0; --i) {
+        const double x = BannerWidth * (i - 0.5) / BannerTatters;
         const double depth = (i % 2 == 0) ? 10 : 5;
-        cloth.lineTo(bar + QPointF(dir * x, kBannerLength - depth));
-        cloth.lineTo(bar + QPointF(dir * kBannerWidth * (i - 1) / kBannerTatters,
-                                   kBannerLength + (i == 1 ? 4 : 0)));
+        cloth.lineTo(bar + QPointF(dir * x, BannerLength - depth));
+        cloth.lineTo(bar + QPointF(dir * BannerWidth * (i - 1) / BannerTatters,
+                                   BannerLength + (i == 1 ? 4 : 0)));
     }
     cloth.closeSubpath();
 
-    QLinearGradient red(bar, bar + QPointF(dir * kBannerWidth, kBannerLength));
+    QLinearGradient red(bar, bar + QPointF(dir * BannerWidth, BannerLength));
     red.setColorAt(0.0, QColor(150, 24, 16));
     red.setColorAt(1.0, QColor(60, 8, 6));
     p.setPen(QPen(QColor(230, 150, 70), 0.9));
     p.setBrush(red);
     p.drawPath(cloth);
     p.setPen(QPen(QColor(20, 10, 6), 1.6));
-    p.drawLine(bar - QPointF(dir * 2, 0), bar + QPointF(dir * (kBannerWidth + 2), 0));
+    p.drawLine(bar - QPointF(dir * 2, 0), bar + QPointF(dir * (BannerWidth + 2), 0));
 
-    const double skullW = kBannerWidth * 0.42;
-    const QRectF box(bar.x() + dir * kBannerWidth / 2 - skullW / 2, bar.y() + 9, skullW,
+    const double skullW = BannerWidth * 0.42;
+    const QRectF box(bar.x() + dir * BannerWidth / 2 - skullW / 2, bar.y() + 9, skullW,
                      skullW * 1.15);
     const Heraldry::Tones bone{QColor(236, 214, 170), QColor(190, 160, 120), QColor(110, 80, 56),
                                QColor(40, 10, 6)};
@@ -182,17 +182,17 @@ void WarriorsPainter::paintHeroes(QPainter& p)
 
     paintBanner(p, ArmouredFigure::raisedTip(bearer), false);
     for (const auto& placement : {blade, rifle, bearer}) {
-        ArmouredFigure::paint(p, placement, heroLighting(placement.feet, placement.height));
+        ArmouredFigure::paint(p, placement, HeroLighting(placement.Feet, placement.Height));
     }
 }
 
 void WarriorsPainter::paintEmbers(QPainter& p, Prng& prng)
 {
-    constexpr int kEmbers = 70;
+    constexpr int embers = 70;
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < kEmbers; ++i) {
-        const QPointF at(prng.range(shownPart.left(), size.width()),
-                         prng.range(shownPart.top(), kGroundTop));
+    for (int i = 0; i < embers; ++i) {
+        const QPointF at(prng.range(ShownPart.left(), Size.width()),
+                         prng.range(ShownPart.top(), GroundTop));
         const double r = prng.range(0.4, 1.1);
         StarScatter::glow(p, at, r * 3, r * 3, QColor(255, 170, 60, 90));
         p.setBrush(QColor(255, 230, 150, 220));
@@ -202,8 +202,8 @@ void WarriorsPainter::paintEmbers(QPainter& p, Prng& prng)
 
 QImage WarriorsPainter::render()
 {
-    QImage image(size, QImage::Format_RGB32);
-    Prng prng(kSeed);
+    QImage image(Size, QImage::Format_RGB32);
+    Prng prng(Seed);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);

@@ -13,8 +13,8 @@ class Prng;
 class WarriorsPainter
 {
 public:
-    static constexpr QSize size{203, 186};
-    static constexpr QRect shownPart{32, 21, 169, 144};
+    static constexpr QSize Size{203, 186};
+    static constexpr QRect ShownPart{32, 21, 169, 144};
 
     static QImage render();
 

@@ -18,7 +18,7 @@ class AssetSetTests : public QObject
 
     static const std::map<QString, QSize>& expectedSizes()
     {
-        static const std::map<QString, QSize> sizes{
+        static const std::map<QString, QSize> Sizes{
             {"icon-32.png", {32, 32}},
             {"icon-48.png", {48, 48}},
             {"icon-64.png", {64, 64}},
@@ -38,7 +38,7 @@ class AssetSetTests : public QObject
             {"links.jpg", {437, 144}},
             {"portrait.jpg", {77, 129}},
         };
-        return sizes;
+        return Sizes;
     }
 
 private slots:
@@ -48,9 +48,9 @@ private slots:
     {
         QCOMPARE(assets_.size(), expectedSizes().size());
         for (const AssetSet::Asset& asset : assets_) {
-            const auto expected = expectedSizes().find(asset.fileName);
-            QVERIFY2(expected != expectedSizes().end(), qPrintable(asset.fileName));
-            QCOMPARE(asset.image.size(), expected->second);
+            const auto expected = expectedSizes().find(asset.FileName);
+            QVERIFY2(expected != expectedSizes().end(), qPrintable(asset.FileName));
+            QCOMPARE(asset.Image.size(), expected->second);
         }
     }
 
@@ -59,7 +59,7 @@ private slots:
         const std::vector<AssetSet::Asset> again = AssetSet::renderAll();
         QCOMPARE(again.size(), assets_.size());
         for (std::size_t i = 0; i < again.size(); ++i) {
-            QVERIFY2(again[i].image == assets_[i].image, qPrintable(again[i].fileName));
+            QVERIFY2(again[i].Image == assets_[i].Image, qPrintable(again[i].FileName));
         }
     }
 
@@ -69,17 +69,17 @@ private slots:
         QVERIFY(dir.isValid());
         AssetSet::writeAll(assets_, AssetWriter(dir.path()));
         for (const AssetSet::Asset& asset : assets_) {
-            QImageReader reader(dir.filePath(asset.fileName));
+            QImageReader reader(dir.filePath(asset.FileName));
             const QByteArray format = reader.format();
             const QImage read = reader.read();
-            QVERIFY2(!read.isNull(), qPrintable(asset.fileName));
-            QCOMPARE(read.size(), asset.image.size());
-            switch (asset.encoding) {
+            QVERIFY2(!read.isNull(), qPrintable(asset.FileName));
+            QCOMPARE(read.size(), asset.Image.size());
+            switch (asset.Encoding) {
             case AssetSet::Encoding::RgbPng:
                 // Lossless and without alpha: the blink strip relies on both.
                 QVERIFY(!read.hasAlphaChannel());
                 QCOMPARE(read.convertToFormat(QImage::Format_RGB888),
-                         asset.image.convertToFormat(QImage::Format_RGB888));
+                         asset.Image.convertToFormat(QImage::Format_RGB888));
                 break;
             case AssetSet::Encoding::IndexedPng:
                 QCOMPARE(read.format(), QImage::Format_Indexed8);

@@ -19,7 +19,7 @@ class BlinkStripTests : public QObject
 
     static QImage frame(const QImage& strip, int index)
     {
-        const QSize f = BlinkStripBuilder::frameSize;
+        const QSize f = BlinkStripBuilder::FrameSize;
         return strip.copy(0, index * f.height(), f.width(), f.height());
     }
 
@@ -34,7 +34,7 @@ private slots:
     {
         QCOMPARE(strip_.size(), QSize(232, 288));
         QCOMPARE(strip_.format(), QImage::Format_RGB888);
-        QCOMPARE(ConversionLayout::blinkRegion, QRect(205, 0, 232, 144));
+        QCOMPARE(ConversionLayout::BlinkRegion, QRect(205, 0, 232, 144));
     }
 
     void frameZeroIsTheBackgroundRegionExactly()
@@ -67,9 +67,9 @@ private slots:
     {
         const QImage unlit = frame(strip_, 0);
         const QImage lit = frame(strip_, 1);
-        const QPointF lamp = ConversionLayout::topLamp() - ConversionLayout::blinkRegion.topLeft();
-        const Heraldry::Skull skull = Heraldry::skull(ConversionLayout::skullBox);
-        const QPointF offset = ConversionLayout::blinkRegion.topLeft();
+        const QPointF lamp = ConversionLayout::topLamp() - ConversionLayout::BlinkRegion.topLeft();
+        const Heraldry::Skull skull = Heraldry::skull(ConversionLayout::SkullBox);
+        const QPointF offset = ConversionLayout::BlinkRegion.topLeft();
         int changedNearLamp = 0;
         int changedInEyes = 0;
         for (int y = 0; y < lit.height(); ++y) {
@@ -80,11 +80,11 @@ private slots:
                 const QPointF at(x + 0.5, y + 0.5);
                 const double toLamp = std::hypot(at.x() - lamp.x(), at.y() - lamp.y());
                 bool inEye = false;
-                for (QPointF eye : {skull.leftEye - offset, skull.rightEye - offset}) {
+                for (QPointF eye : {skull.LeftEye - offset, skull.RightEye - offset}) {
                     inEye = inEye ||
-                            std::hypot(at.x() - eye.x(), at.y() - eye.y()) <= skull.eyeRadius + 1.5;
+                            std::hypot(at.x() - eye.x(), at.y() - eye.y()) <= skull.EyeRadius + 1.5;
                 }
-                QVERIFY2(toLamp <= BlinkStripBuilder::glareReach || inEye,
+                QVERIFY2(toLamp <= BlinkStripBuilder::GlareReach || inEye,
                          qPrintable(QStringLiteral("stray change at %1,%2").arg(x).arg(y)));
                 (inEye ? changedInEyes : changedNearLamp)++;
             }
@@ -96,7 +96,7 @@ private slots:
     void litLampIsBrightGreenWhite()
     {
         const QPoint lamp =
-            (ConversionLayout::topLamp() - ConversionLayout::blinkRegion.topLeft()).toPoint();
+            (ConversionLayout::topLamp() - ConversionLayout::BlinkRegion.topLeft()).toPoint();
         const QColor before = frame(strip_, 0).pixelColor(lamp);
         const QColor after = frame(strip_, 1).pixelColor(lamp);
         QVERIFY(after.lightness() > 220);

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <utility>
+
 // The background carries the page's captions; they must be where the
 // controls expect them and must not run under a control.
 class ConversionBackgroundTests : public QObject
@@ -28,9 +30,9 @@ class ConversionBackgroundTests : public QObject
     static QList<QRect> controls()
     {
         using L = ConversionLayout;
-        return {L::classList,    L::helpButton,        L::monthField,         L::dayField,
-                L::yearField,    L::toImperialButton,  L::fromImperialButton, L::checkDigit,
-                L::segmentField, L::imperialYearField, L::millenniumField};
+        return {L::ClassList,    L::HelpButton,        L::MonthField,         L::DayField,
+                L::YearField,    L::ToImperialButton,  L::FromImperialButton, L::CheckDigit,
+                L::SegmentField, L::ImperialYearField, L::MillenniumField};
     }
 
 private slots:
@@ -44,62 +46,55 @@ private slots:
 
     void titleSitsAboveTheClassList()
     {
-        QVERIFY(TestSupport::countPixels(page_, QRect(0, 0, 114, 14), isCaptionGrey) > 40);
-        QCOMPARE(TestSupport::countPixels(page_, QRect(0, 14, 150, 30), isCaptionGrey), 0);
-    }
-
-    void fieldCaptionsStandAboveTheirFields_data()
-    {
-        QTest::addColumn<QRect>("field");
-        QTest::newRow("month") << ConversionLayout::monthField;
-        QTest::newRow("day") << ConversionLayout::dayField;
-        QTest::newRow("year") << ConversionLayout::yearField;
+        QVERIFY(test_support::CountPixels(page_, QRect(0, 0, 114, 14), isCaptionGrey) > 40);
+        QCOMPARE(test_support::CountPixels(page_, QRect(0, 14, 150, 30), isCaptionGrey), 0);
     }
 
     void fieldCaptionsStandAboveTheirFields()
     {
-        QFETCH(QRect, field);
-        const QRect band(field.left(), 74, 30, 12);
-        QVERIFY(TestSupport::countPixels(page_, band, isCaptionWhite) > 10);
-        // Starts at the field's left edge, not before it.
-        QCOMPARE(
-            TestSupport::countPixels(page_, QRect(field.left() - 4, 74, 4, 12), isCaptionWhite), 0);
-    }
-
-    void imperialCaptionsStandBelowTheirFields_data()
-    {
-        QTest::addColumn<QRect>("field");
-        QTest::newRow("check date") << ConversionLayout::checkDigit;
-        QTest::newRow("segment") << ConversionLayout::segmentField;
-        QTest::newRow("year") << ConversionLayout::imperialYearField;
-        QTest::newRow("millennium") << ConversionLayout::millenniumField;
+        using L = ConversionLayout;
+        for (const auto& [name, field] :
+             {std::pair{"month", L::MonthField}, std::pair{"day", L::DayField},
+              std::pair{"year", L::YearField}}) {
+            const QRect band(field.left(), 74, 30, 12);
+            QVERIFY2(test_support::CountPixels(page_, band, isCaptionWhite) > 10, name);
+            // Starts at the field's left edge, not before it.
+            QVERIFY2(test_support::CountPixels(page_, QRect(field.left() - 4, 74, 4, 12),
+                                               isCaptionWhite) == 0,
+                     name);
+        }
     }
 
     void imperialCaptionsStandBelowTheirFields()
     {
-        QFETCH(QRect, field);
-        const QRect below(field.center().x() - 12, 119, 25, 21);
-        QVERIFY(TestSupport::countPixels(page_, below, isCaptionYellow) > 10);
+        using L = ConversionLayout;
+        for (const auto& [name, field] :
+             {std::pair{"check date", L::CheckDigit}, std::pair{"segment", L::SegmentField},
+              std::pair{"year", L::ImperialYearField},
+              std::pair{"millennium", L::MillenniumField}}) {
+            const QRect below(field.center().x() - 12, 119, 25, 21);
+            QVERIFY2(test_support::CountPixels(page_, below, isCaptionYellow) > 10, name);
+        }
     }
 
     void millenniumMarkSitsBetweenItsFields()
     {
-        QVERIFY(TestSupport::countPixels(page_, QRect(349, 93, 15, 13), isCaptionWhite) > 15);
+        QVERIFY(test_support::CountPixels(page_, QRect(349, 93, 15, 13), isCaptionWhite) > 15);
     }
 
     void noCaptionRunsUnderAControl()
     {
         for (const QRect& control : controls()) {
-            QCOMPARE(TestSupport::countPixels(page_, control, isCaptionYellow), 0);
-            QCOMPARE(TestSupport::countPixels(page_, control, isCaptionWhite), 0);
+            QCOMPARE(test_support::CountPixels(page_, control, isCaptionYellow), 0);
+            QCOMPARE(test_support::CountPixels(page_, control, isCaptionWhite), 0);
         }
     }
 
     void topLampIsGreenAndTheOthersRed()
     {
-        for (std::size_t i = 0; i < ConversionLayout::lampY.size(); ++i) {
-            const QColor c = page_.pixelColor(int(ConversionLayout::lampX) + 1,
-                                              int(ConversionLayout::lampY[i]) + 1);
+        for (std::size_t i = 0; i < ConversionLayout::LampY.size(); ++i) {
+            const QColor c = page_.pixelColor(int(ConversionLayout::LampX) + 1,
+                                              int(ConversionLayout::LampY[i]) + 1);
             if (i == 0) {
                 QVERIFY(c.green() > 2 * c.red());
             } else {

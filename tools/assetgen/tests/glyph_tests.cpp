@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <vector>
+
 // The program keys olive out of the glyphs; an antialiased edge would leave
 // a greenish fringe, so the glyphs must be made of a few exact colours.
 class GlyphTests : public QObject
@@ -11,67 +13,73 @@ class GlyphTests : public QObject
     Q_OBJECT
 
 private:
-    static QRect enabledHalf() { return {0, 0, GlyphPainter::cell, GlyphPainter::cell}; }
+    static QRect enabledHalf() { return {0, 0, GlyphPainter::Cell, GlyphPainter::Cell}; }
     static QRect disabledHalf()
     {
-        return {GlyphPainter::cell, 0, GlyphPainter::cell, GlyphPainter::cell};
+        return {GlyphPainter::Cell, 0, GlyphPainter::Cell, GlyphPainter::Cell};
+    }
+
+    struct Strip
+    {
+        const char* Name;
+        QImage Image;
+    };
+
+    static std::vector<Strip> strips()
+    {
+        return {{"to imperial", GlyphPainter::toImperial()},
+                {"from imperial", GlyphPainter::fromImperial()},
+                {"help", GlyphPainter::help()},
+                {"past", GlyphPainter::past()},
+                {"future", GlyphPainter::future()}};
     }
 
 private slots:
-    void stripsHaveTheButtonSize_data()
-    {
-        QTest::addColumn<QImage>("strip");
-        QTest::newRow("to imperial") << GlyphPainter::toImperial();
-        QTest::newRow("from imperial") << GlyphPainter::fromImperial();
-        QTest::newRow("help") << GlyphPainter::help();
-        QTest::newRow("past") << GlyphPainter::past();
-        QTest::newRow("future") << GlyphPainter::future();
-    }
-
     void stripsHaveTheButtonSize()
     {
-        QFETCH(QImage, strip);
-        QCOMPARE(strip.size(), QSize(32, 16));
-        QVERIFY(!strip.hasAlphaChannel());
+        for (const Strip& strip : strips()) {
+            QVERIFY2(strip.Image.size() == QSize(32, 16), strip.Name);
+            QVERIFY2(!strip.Image.hasAlphaChannel(), strip.Name);
+        }
     }
-
-    void disabledHalfIsOnlyKeyGreyAndWhite_data() { stripsHaveTheButtonSize_data(); }
 
     void disabledHalfIsOnlyKeyGreyAndWhite()
     {
-        QFETCH(QImage, strip);
-        const QSet<QRgb> allowed{Palette::glyphKey, Palette::etchShadow, Palette::etchLight};
-        const QSet<QRgb> found = TestSupport::coloursIn(strip, disabledHalf());
-        QVERIFY(found.contains(Palette::etchShadow));
-        QVERIFY(found.contains(Palette::etchLight));
-        QVERIFY(allowed.contains(found));
+        const QSet<QRgb> allowed{Palette::GlyphKey, Palette::EtchShadow, Palette::EtchLight};
+        for (const Strip& strip : strips()) {
+            const QSet<QRgb> found = test_support::ColoursIn(strip.Image, disabledHalf());
+            QVERIFY2(found.contains(Palette::EtchShadow), strip.Name);
+            QVERIFY2(found.contains(Palette::EtchLight), strip.Name);
+            QVERIFY2(allowed.contains(found), strip.Name);
+        }
     }
-
-    void enabledHalfHasNoBlendedEdges_data() { stripsHaveTheButtonSize_data(); }
 
     void enabledHalfHasNoBlendedEdges()
     {
         // Pixel art uses a handful of colours; antialiasing would produce
         // dozens of in-between shades.
-        QFETCH(QImage, strip);
-        const QSet<QRgb> found = TestSupport::coloursIn(strip, enabledHalf());
-        QVERIFY(found.contains(Palette::glyphKey));
-        QVERIFY2(found.size() <= 12, qPrintable(QString::number(found.size())));
+        for (const Strip& strip : strips()) {
+            const QSet<QRgb> found = test_support::ColoursIn(strip.Image, enabledHalf());
+            QVERIFY2(found.contains(Palette::GlyphKey), strip.Name);
+            QVERIFY2(
+                found.size() <= 12,
+                qPrintable(QStringLiteral("%1: %2 colours").arg(strip.Name).arg(found.size())));
+        }
     }
 
     void wedgeUsesTheFixedColours()
     {
         const QImage past = GlyphPainter::past();
-        QVERIFY(TestSupport::coloursIn(past).size() <= 16);
+        QVERIFY(test_support::ColoursIn(past).size() <= 16);
         // Tip at the middle of the left edge, red down the middle row.
-        QCOMPARE(past.pixel(0, 7) | 0xff000000u, Palette::pureRed);
-        QCOMPARE(past.pixel(0, 6) | 0xff000000u, Palette::glyphKey);
-        QCOMPARE(past.pixel(10, 7) | 0xff000000u, Palette::pureRed);
-        QCOMPARE(past.pixel(10, 4) | 0xff000000u, Palette::pureBlue);
-        QCOMPARE(past.pixel(10, 10) | 0xff000000u, Palette::navy);
+        QCOMPARE(past.pixel(0, 7) | 0xff000000u, Palette::PureRed);
+        QCOMPARE(past.pixel(0, 6) | 0xff000000u, Palette::GlyphKey);
+        QCOMPARE(past.pixel(10, 7) | 0xff000000u, Palette::PureRed);
+        QCOMPARE(past.pixel(10, 4) | 0xff000000u, Palette::PureBlue);
+        QCOMPARE(past.pixel(10, 10) | 0xff000000u, Palette::Navy);
         // Widest at the right-hand end.
-        QCOMPARE(past.pixel(14, 0) | 0xff000000u, Palette::pureBlue);
-        QCOMPARE(past.pixel(14, 14) | 0xff000000u, Palette::navy);
+        QCOMPARE(past.pixel(14, 0) | 0xff000000u, Palette::PureBlue);
+        QCOMPARE(past.pixel(14, 14) | 0xff000000u, Palette::Navy);
     }
 
     void mirroredPairsAreMirrorImages()
@@ -92,8 +100,8 @@ private slots:
         // Blue is darker than the detail threshold; the wedge must still
         // come out as an outline rather than a solid grey block.
         const QImage disabled = GlyphPainter::past().copy(disabledHalf());
-        QCOMPARE(disabled.pixel(8, 4) | 0xff000000u, Palette::glyphKey);
-        QCOMPARE(disabled.pixel(0, 7) | 0xff000000u, Palette::etchShadow);
+        QCOMPARE(disabled.pixel(8, 4) | 0xff000000u, Palette::GlyphKey);
+        QCOMPARE(disabled.pixel(0, 7) | 0xff000000u, Palette::EtchShadow);
     }
 };
 

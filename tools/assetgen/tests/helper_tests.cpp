@@ -61,7 +61,7 @@ private slots:
     {
         ArmouredFigure::Placement right{{100, 200}, 80, false, ArmouredFigure::Pose::Banner, 0.5};
         ArmouredFigure::Placement left = right;
-        left.facingLeft = true;
+        left.FacingLeft = true;
         const QRectF r = ArmouredFigure::silhouette(right).boundingRect();
         const QRectF l = ArmouredFigure::silhouette(left).boundingRect();
         QVERIFY(qAbs((r.right() - 100) - (100 - l.left())) < 0.5);
@@ -86,17 +86,17 @@ private slots:
     {
         const QRectF box(10, 20, 38, 45);
         const Heraldry::Skull s = Heraldry::skull(box);
-        QVERIFY(box.adjusted(-1, -1, 1, 2).contains(s.head.boundingRect()));
-        QVERIFY(s.head.contains(s.sockets.boundingRect().center()));
-        QVERIFY(s.sockets.contains(s.leftEye));
-        QVERIFY(s.sockets.contains(s.rightEye));
-        QVERIFY(s.leftEye.x() < s.rightEye.x());
-        QCOMPARE(s.leftEye.y(), s.rightEye.y());
+        QVERIFY(box.adjusted(-1, -1, 1, 2).contains(s.Head.boundingRect()));
+        QVERIFY(s.Head.contains(s.Sockets.boundingRect().center()));
+        QVERIFY(s.Sockets.contains(s.LeftEye));
+        QVERIFY(s.Sockets.contains(s.RightEye));
+        QVERIFY(s.LeftEye.x() < s.RightEye.x());
+        QCOMPARE(s.LeftEye.y(), s.RightEye.y());
     }
 
     void fittedTextFillsItsBox()
     {
-        const QFont font(TextStyle::sansFamily);
+        const QFont font(TextStyle::SansFamily);
         const QRectF box(10, 10, 120, 20);
         const QRectF stretched =
             TextStyle::fitted(QStringLiteral("WORD"), font, box, false).boundingRect();

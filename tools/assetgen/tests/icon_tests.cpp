@@ -11,27 +11,21 @@ class IconTests : public QObject
     Q_OBJECT
 
 private slots:
-    void everySizeIsAPaletteImageWithACleanMask_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : IconPainter::sizes) {
-            QTest::addRow("%d", size) << size;
-        }
-    }
-
     void everySizeIsAPaletteImageWithACleanMask()
     {
-        QFETCH(int, size);
-        const QImage icon = IconPainter::renderIndexed(size);
-        QCOMPARE(icon.size(), QSize(size, size));
-        QCOMPARE(icon.format(), QImage::Format_Indexed8);
-        QVERIFY(icon.colorCount() <= 256);
-        for (QRgb entry : icon.colorTable()) {
-            QVERIFY(qAlpha(entry) == 0 || qAlpha(entry) == 255);
+        for (int size : IconPainter::Sizes) {
+            const QString name = QString::number(size);
+            const QImage icon = IconPainter::renderIndexed(size);
+            QVERIFY2(icon.size() == QSize(size, size), qPrintable(name));
+            QVERIFY2(icon.format() == QImage::Format_Indexed8, qPrintable(name));
+            QVERIFY2(icon.colorCount() <= 256, qPrintable(name));
+            for (QRgb entry : icon.colorTable()) {
+                QVERIFY2(qAlpha(entry) == 0 || qAlpha(entry) == 255, qPrintable(name));
+            }
+            // Corners stay transparent, the page's middle is opaque.
+            QVERIFY2(qAlpha(icon.pixel(0, size - 1)) == 0, qPrintable(name));
+            QVERIFY2(qAlpha(icon.pixel(size / 2, size * 3 / 4)) == 255, qPrintable(name));
         }
-        // Corners stay transparent, the page's middle is opaque.
-        QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
-        QCOMPARE(qAlpha(icon.pixel(size / 2, size * 3 / 4)), 255);
     }
 
     void letteringIsRed()

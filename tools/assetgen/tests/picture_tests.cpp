@@ -30,8 +30,8 @@ class PictureTests : public QObject
     // Share of the picture's matching pixels that fall inside the area.
     static double shareInside(const QImage& image, const QRect& area, bool (*test)(QRgb))
     {
-        const int inside = TestSupport::countPixels(image, area, test);
-        const int all = TestSupport::countPixels(image, image.rect(), test);
+        const int inside = test_support::CountPixels(image, area, test);
+        const int all = test_support::CountPixels(image, image.rect(), test);
         return all == 0 ? 0.0 : double(inside) / all;
     }
 
@@ -41,16 +41,16 @@ private slots:
         const QImage links = LinksPainter::render();
         // Where the areas overlap the later one wins the click, so each
         // banner is checked against the part its own area wins.
-        const QRect zarrowOnly = LinksPainter::zarrowArea.adjusted(0, 17, 0, 0);
-        QVERIFY(shareInside(links, LinksPainter::brannochArea, isBannerYellow) > 0.95);
+        const QRect zarrowOnly = LinksPainter::ZarrowArea.adjusted(0, 17, 0, 0);
+        QVERIFY(shareInside(links, LinksPainter::BrannochArea, isBannerYellow) > 0.95);
         // The forum's creature is green too, so only the band above the
         // forum banner is searched for the archive's lettering.
-        const QImage topBand = links.copy(0, 0, links.width(), LinksPainter::zarrowArea.top());
-        QVERIFY(shareInside(topBand, LinksPainter::velquistArea.adjusted(1, 0, 0, 0),
+        const QImage topBand = links.copy(0, 0, links.width(), LinksPainter::ZarrowArea.top());
+        QVERIFY(shareInside(topBand, LinksPainter::VelquistArea.adjusted(1, 0, 0, 0),
                             isLetteringGreen) > 0.95);
-        QVERIFY(TestSupport::countPixels(links, zarrowOnly, isWhite) > 300);
-        QVERIFY(TestSupport::countPixels(links, LinksPainter::brannochArea, isBannerYellow) > 500);
-        QVERIFY(TestSupport::countPixels(links, LinksPainter::velquistArea, isLetteringGreen) >
+        QVERIFY(test_support::CountPixels(links, zarrowOnly, isWhite) > 300);
+        QVERIFY(test_support::CountPixels(links, LinksPainter::BrannochArea, isBannerYellow) > 500);
+        QVERIFY(test_support::CountPixels(links, LinksPainter::VelquistArea, isLetteringGreen) >
                 300);
     }
 
@@ -66,11 +66,11 @@ private slots:
     void warriorsStandInTheShownPart()
     {
         const QImage art = WarriorsPainter::render();
-        QVERIFY(WarriorsPainter::shownPart.right() < art.width());
-        const QRect shown = WarriorsPainter::shownPart;
+        QVERIFY(WarriorsPainter::ShownPart.right() < art.width());
+        const QRect shown = WarriorsPainter::ShownPart;
         const int area = shown.width() * shown.height();
-        const int dark = TestSupport::countPixels(art, shown, isDark);
-        const int lit = TestSupport::countPixels(art, shown, isFireLit);
+        const int dark = test_support::CountPixels(art, shown, isDark);
+        const int lit = test_support::CountPixels(art, shown, isFireLit);
         QVERIFY2(dark > area / 8, qPrintable(QString::number(dark)));
         QVERIFY2(lit > area / 6, qPrintable(QString::number(lit)));
     }
@@ -100,16 +100,16 @@ private slots:
         QVERIFY(shareInside(sky, upperRight, reddish) > 0.8);
         auto bluish = [](QRgb c) { return qBlue(c) > qRed(c) + 25; };
         const QRect bottom(0, sky.height() * 2 / 3, sky.width(), sky.height() / 3);
-        QVERIFY(TestSupport::countPixels(sky, bottom, bluish) >
+        QVERIFY(test_support::CountPixels(sky, bottom, bluish) >
                 bottom.width() * bottom.height() / 2);
     }
 
     void portraitShowsBlueArmourAndRedLenses()
     {
         const QImage face = PortraitPainter::render();
-        const int blue = TestSupport::countPixels(face, face.rect(), isArmourBlue);
+        const int blue = test_support::CountPixels(face, face.rect(), isArmourBlue);
         QVERIFY2(blue > 1000, qPrintable(QString::number(blue)));
-        const int red = TestSupport::countPixels(face, QRect(0, 30, 77, 40), isLensRed);
+        const int red = test_support::CountPixels(face, QRect(0, 30, 77, 40), isLensRed);
         QVERIFY2(red > 20, qPrintable(QString::number(red)));
     }
 };

@@ -5,9 +5,9 @@
 #include <QSet>
 
 // Small pixel helpers shared by the asset tests.
-namespace TestSupport {
+namespace test_support {
 
-inline QSet<QRgb> coloursIn(const QImage& image, const QRect& area)
+inline QSet<QRgb> ColoursIn(const QImage& image, const QRect& area)
 {
     QSet<QRgb> colours;
     const QRect r = area.intersected(image.rect());
@@ -19,12 +19,12 @@ inline QSet<QRgb> coloursIn(const QImage& image, const QRect& area)
     return colours;
 }
 
-inline QSet<QRgb> coloursIn(const QImage& image)
+inline QSet<QRgb> ColoursIn(const QImage& image)
 {
-    return coloursIn(image, image.rect());
+    return ColoursIn(image, image.rect());
 }
 
-inline int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
+inline int CountPixels(const QImage& image, const QRect& area, bool (*test)(QRgb))
 {
     int n = 0;
     const QRect r = area.intersected(image.rect());
@@ -38,4 +38,4 @@ inline int countPixels(const QImage& image, const QRect& area, bool (*test)(QRgb
     return n;
 }
 
-} // namespace TestSupport
+} // namespace test_support
