@@ -15,7 +15,7 @@ struct ColourCount
     int Count;
 };
 
-int Channel(QRgb c, int which)
+int Channel(QRgb c, std::size_t which)
 {
     return which == 0 ? qRed(c) : which == 1 ? qGreen(c) : qBlue(c);
 }
@@ -29,18 +29,18 @@ struct Box
 };
 
 // Longest channel extent of a box, and which channel it is.
-std::pair<int, int> WidestChannel(const std::vector<ColourCount>& colours, const Box& box)
+std::pair<int, std::size_t> WidestChannel(const std::vector<ColourCount>& colours, const Box& box)
 {
     std::array<int, 3> lo{255, 255, 255};
     std::array<int, 3> hi{0, 0, 0};
     for (std::size_t i = box.Begin; i < box.End; ++i) {
-        for (int ch = 0; ch < 3; ++ch) {
+        for (std::size_t ch = 0; ch < 3; ++ch) {
             lo[ch] = std::min(lo[ch], Channel(colours[i].Colour, ch));
             hi[ch] = std::max(hi[ch], Channel(colours[i].Colour, ch));
         }
     }
-    int best = 0;
-    for (int ch = 1; ch < 3; ++ch) {
+    std::size_t best = 0;
+    for (std::size_t ch = 1; ch < 3; ++ch) {
         if (hi[ch] - lo[ch] > hi[best] - lo[best]) {
             best = ch;
         }
@@ -50,7 +50,7 @@ std::pair<int, int> WidestChannel(const std::vector<ColourCount>& colours, const
 
 // Splits at the pixel-weighted median so that busy colour regions get more
 // palette entries than rare ones.
-std::pair<Box, Box> Split(std::vector<ColourCount>& colours, const Box& box, int ch)
+std::pair<Box, Box> Split(std::vector<ColourCount>& colours, const Box& box, std::size_t ch)
 {
     auto first = colours.begin() + static_cast<std::ptrdiff_t>(box.Begin);
     auto last = colours.begin() + static_cast<std::ptrdiff_t>(box.End);
@@ -93,21 +93,22 @@ std::vector<QRgb> MedianCut(std::vector<ColourCount> colours, int paletteSize)
 {
     std::vector<Box> boxes{Box{0, colours.size()}};
     while (static_cast<int>(boxes.size()) < paletteSize) {
-        int chosen = -1;
+        // boxes.size() stands for none: every box is down to a single colour.
+        std::size_t chosen = boxes.size();
         int chosenExtent = 0;
-        int chosenChannel = 0;
+        std::size_t chosenChannel = 0;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (boxes[i].size() < 2) {
                 continue;
             }
             const auto [extent, ch] = WidestChannel(colours, boxes[i]);
             if (extent > chosenExtent) {
-                chosen = static_cast<int>(i);
+                chosen = i;
                 chosenExtent = extent;
                 chosenChannel = ch;
             }
         }
-        if (chosen < 0) {
+        if (chosen == boxes.size()) {
             break;
         }
         const auto [left, right] = Split(colours, boxes[chosen], chosenChannel);

@@ -81,11 +81,12 @@ QImage GlyphPainter::fromPattern(const Pattern& rows)
 {
     QImage img = blankCell();
     for (int y = 0; y < Cell; ++y) {
-        if (std::strlen(rows[y]) != Cell) {
+        const char* row = rows[static_cast<std::size_t>(y)];
+        if (std::strlen(row) != Cell) {
             throw std::logic_error("glyph pattern: row of the wrong length");
         }
         for (int x = 0; x < Cell; ++x) {
-            img.setPixel(x, y, PatternColour(rows[y][x]));
+            img.setPixel(x, y, PatternColour(row[x]));
         }
     }
     return img;
@@ -95,12 +96,14 @@ QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
 {
     // The classic disabled look: the shape's lines sunk into the surface,
     // grey where they are cut and white where light catches the lower edge.
-    QImage ink = blankCell();
     QImage out = blankCell();
     auto inside = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < Cell && y < Cell && !IsKey(enabled, x, y);
     };
-    std::array<std::array<bool, Cell>, Cell> isInk{};
+    std::array<bool, std::size_t{Cell} * Cell> inkCells{};
+    auto isInk = [&inkCells](int x, int y) -> bool& {
+        return inkCells[static_cast<std::size_t>(y * Cell + x)];
+    };
     for (int y = 0; y < Cell; ++y) {
         for (int x = 0; x < Cell; ++x) {
             if (!inside(x, y)) {
@@ -110,19 +113,19 @@ QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
                 !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             const bool detail =
                 etch == Etch::OutlineAndDarkDetail && Luminance(enabled.pixel(x, y)) < 90;
-            isInk[y][x] = edge || detail;
+            isInk(x, y) = edge || detail;
         }
     }
     for (int y = 0; y < Cell; ++y) {
         for (int x = 0; x < Cell; ++x) {
-            if (isInk[y][x] && x + 1 < Cell && y + 1 < Cell && !isInk[y + 1][x + 1]) {
+            if (isInk(x, y) && x + 1 < Cell && y + 1 < Cell && !isInk(x + 1, y + 1)) {
                 out.setPixel(x + 1, y + 1, Palette::EtchLight);
             }
         }
     }
     for (int y = 0; y < Cell; ++y) {
         for (int x = 0; x < Cell; ++x) {
-            if (isInk[y][x]) {
+            if (isInk(x, y)) {
                 out.setPixel(x, y, Palette::EtchShadow);
             }
         }
