@@ -102,7 +102,7 @@ QImage GlyphPainter::etched(const QImage& enabled, Etch etch)
     };
     std::array<bool, std::size_t{Cell} * Cell> inkCells{};
     auto isInk = [&inkCells](int x, int y) -> bool& {
-        return inkCells[static_cast<std::size_t>(y * Cell + x)];
+        return inkCells[static_cast<std::size_t>(y) * Cell + static_cast<std::size_t>(x)];
     };
     for (int y = 0; y < Cell; ++y) {
         for (int x = 0; x < Cell; ++x) {
