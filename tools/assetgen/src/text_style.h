@@ -7,9 +7,9 @@
 
 class QPainter;
 
-// Font choices and text placement shared by the painters. Only faces that
-// ship with a plain Debian desktop are named; fontconfig substitutes a
-// similar face where one is missing.
+// Font choices and text placement shared by the painters. Every family
+// named here must be in RenderEnvironment::Faces, which says which Debian
+// package supplies it: no other font is available to the painters.
 class TextStyle
 {
 public:

@@ -1,19 +1,31 @@
 #include "asset_set.h"
 #include "asset_writer.h"
+#include "render_environment.h"
+#include "text_style.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <map>
 #include <stdexcept>
+#include <string_view>
 
 // What the program loads: every file present, at its exact size and pixel
-// format, and the same bytes on every run.
+// format, and the same bytes on every run and every machine.
 class AssetSetTests : public QObject
 {
     Q_OBJECT
 
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
+
+private:
     std::vector<AssetSet::Asset> assets_;
 
     static const std::map<QString, QSize>& expectedSizes()
@@ -39,6 +51,17 @@ class AssetSetTests : public QObject
             {"portrait.jpg", {77, 129}},
         };
         return Sizes;
+    }
+
+    // Runs the generator itself, as tools/make-assets.sh does.
+    static bool generate(const QProcessEnvironment& environment, const QString& folder)
+    {
+        QProcess generator;
+        generator.setProcessEnvironment(environment);
+        generator.setProcessChannelMode(QProcess::ForwardedChannels);
+        generator.start(QStringLiteral(ASSETGEN_EXECUTABLE), {folder});
+        return generator.waitForFinished(60000) && generator.exitStatus() == QProcess::NormalExit &&
+               generator.exitCode() == 0;
     }
 
 private slots:
@@ -89,6 +112,62 @@ private slots:
                 QCOMPARE(format, QByteArray("jpeg"));
                 break;
             }
+        }
+    }
+
+    void filesDoNotDependOnTheMachinesSetup()
+    {
+        // A desktop's own font settings, which copy of a face fontconfig
+        // happens to prefer, and the display in use: none of them may reach
+        // a pixel, or the committed pictures differ from machine to machine.
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("fontconfig")));
+        QFile settings(home.filePath(QStringLiteral("fontconfig/fonts.conf")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <selectfont><rejectfont>
+    <glob>/usr/share/fonts/type1/*</glob><glob>/usr/share/fonts/X11/*</glob>
+  </rejectfont></selectfont>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>false</bool></edit>
+    <edit name="autohint" mode="assign"><bool>true</bool></edit>
+    <edit name="rgba" mode="assign"><const>rgb</const></edit>
+  </match>
+</fontconfig>
+)");
+        settings.close();
+        QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
+        desktop.insert(QStringLiteral("HOME"), home.path());
+        desktop.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        desktop.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("minimal"));
+
+        const QString plain = home.filePath(QStringLiteral("plain"));
+        const QString other = home.filePath(QStringLiteral("desktop"));
+        QVERIFY(generate(QProcessEnvironment::systemEnvironment(), plain));
+        QVERIFY(generate(desktop, other));
+        for (const AssetSet::Asset& asset : assets_) {
+            QFile a(QDir(plain).filePath(asset.FileName));
+            QFile b(QDir(other).filePath(asset.FileName));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY2(a.readAll() == b.readAll(), qPrintable(asset.FileName));
+        }
+    }
+
+    void missingFontStopsTheRun()
+    {
+        // Drawing in whatever face fontconfig offers instead is how the
+        // pictures came to differ between machines.
+        const std::array<RenderEnvironment::Face, 1> missing{
+            {{TextStyle::SansFamily, "/nonexistent/fonts", "fonts-nowhere"}}};
+        try {
+            RenderEnvironment::pin(missing);
+            QFAIL("a missing font went unnoticed");
+        } catch (const std::runtime_error& e) {
+            QVERIFY2(std::string_view(e.what()).find("fonts-nowhere") != std::string_view::npos,
+                     e.what());
         }
     }
 

@@ -2,6 +2,7 @@
 #include "conversion_background_painter.h"
 #include "conversion_layout.h"
 #include "heraldry.h"
+#include "render_environment.h"
 
 #include <QTest>
 
@@ -14,6 +15,11 @@ class BlinkStripTests : public QObject
 {
     Q_OBJECT
 
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
+
+private:
     QImage background_;
     QImage strip_;
 

@@ -1,5 +1,6 @@
 #include "conversion_background_painter.h"
 #include "conversion_layout.h"
+#include "render_environment.h"
 #include "test_support.h"
 
 #include <QTest>
@@ -12,6 +13,11 @@ class ConversionBackgroundTests : public QObject
 {
     Q_OBJECT
 
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
+
+private:
     QImage page_;
 
     static bool isCaptionYellow(QRgb c)

@@ -1,5 +1,6 @@
 #include "glyph_painter.h"
 #include "palette.h"
+#include "render_environment.h"
 #include "test_support.h"
 
 #include <QTest>
@@ -11,6 +12,10 @@
 class GlyphTests : public QObject
 {
     Q_OBJECT
+
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
 
 private:
     static QRect enabledHalf() { return {0, 0, GlyphPainter::Cell, GlyphPainter::Cell}; }

@@ -2,6 +2,7 @@
 #include "heraldry.h"
 #include "paint_texture.h"
 #include "prng.h"
+#include "render_environment.h"
 #include "text_style.h"
 
 #include <QTest>
@@ -13,6 +14,10 @@
 class HelperTests : public QObject
 {
     Q_OBJECT
+
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
 
 private slots:
     void prngRepeatsForTheSameSeed()

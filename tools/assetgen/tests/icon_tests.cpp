@@ -1,5 +1,6 @@
 #include "colour_quantiser.h"
 #include "icon_painter.h"
+#include "render_environment.h"
 #include "test_support.h"
 
 #include <QTest>
@@ -9,6 +10,10 @@
 class IconTests : public QObject
 {
     Q_OBJECT
+
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
 
 private slots:
     void everySizeIsAPaletteImageWithACleanMask()

@@ -1,6 +1,7 @@
 #include "emblem_painter.h"
 #include "links_painter.h"
 #include "portrait_painter.h"
+#include "render_environment.h"
 #include "starfield_painter.h"
 #include "test_support.h"
 #include "warriors_painter.h"
@@ -16,6 +17,11 @@ class PictureTests : public QObject
 {
     Q_OBJECT
 
+public:
+    // QTest calls this before it creates the application.
+    static void initMain() { RenderEnvironment::pin(); }
+
+private:
     static bool isBannerYellow(QRgb c) { return qRed(c) > 200 && qGreen(c) > 160 && qBlue(c) < 90; }
     static bool isLetteringGreen(QRgb c)
     {
