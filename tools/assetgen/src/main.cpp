@@ -1,8 +1,9 @@
 // Draws every picture Chronavell shows and writes them into the folder
 // given as the only argument. Run through tools/make-assets.sh.
 
-#include "AssetSet.h"
-#include "AssetWriter.h"
+#include "asset_set.h"
+#include "asset_writer.h"
+#include "render_environment.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -11,10 +12,16 @@
 
 int main(int argc, char* argv[])
 {
+    QTextStream err(stderr);
+    try {
+        RenderEnvironment::pin();
+    } catch (const std::exception& e) {
+        err << "chronavell-assetgen: " << e.what() << '\n';
+        return 1;
+    }
     // Text is drawn with the platform's fonts, which need a GUI application
     // object even though no window is ever shown.
-    QGuiApplication app(argc, argv);
-    QTextStream err(stderr);
+    const QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() != 2) {
         err << "usage: chronavell-assetgen OUTPUT-FOLDER\n";
