@@ -29,7 +29,7 @@ esac
 [ "$("$root/usr/bin/chronavell-date" 2005-05-05)" = "0347005.M 3" ] \
     || fail "the installed chronavell-date converts wrongly"
 
-id=org.chronavell.Chronavell
+id=org.chronavell.chronavell
 desktop="$root/usr/share/applications/$id.desktop"
 [ -f "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"

@@ -30,7 +30,7 @@ dpkg -x "$deb" "$work/root"
     || fail "package lacks Sayings.txt beside the program"
 [ "$("$work/root/usr/bin/chronavell-date" --to-gregorian 0347005.M3)" = "05/05/02005" ] \
     || fail "package lacks a working usr/bin/chronavell-date"
-[ -f "$work/root/usr/share/applications/org.chronavell.Chronavell.desktop" ] \
+[ -f "$work/root/usr/share/applications/org.chronavell.chronavell.desktop" ] \
     || fail "package lacks the desktop entry"
 
 # One version, set once: the package, both programs, the metainfo's release, the changelog's
