@@ -1,7 +1,9 @@
+#include "app/application_start.h"
 #include "app/application_title.h"
 #include "app/desktop_site_opener.h"
 #include "app/executable_location.h"
 #include "app/message_box_reporter.h"
+#include "app/program_options.h"
 #include "app/regional_settings.h"
 #include "app/system_clock.h"
 #include "app/tform1.h"
@@ -14,7 +16,10 @@ int main(int argc, char* argv[])
 {
     using namespace chronavell;
 
-    const QApplication application(argc, argv);
+    if (const auto status = AnswerProgramOptions(argc, argv)) {
+        return *status;
+    }
+    const auto application = StartApplication(argc, argv);
     // The name only: a display name would be appended to every window title.
     QApplication::setApplicationName(ApplicationTitle);
     // Lets the desktop match the window to its menu entry and icon.

@@ -1,5 +1,6 @@
 #include "cli/chronavell_date.h"
 
+#include "build_info.h"
 #include "cli/command_line.h"
 #include "cli/line_reader.h"
 #include "cli/output_buffer.h"
@@ -230,7 +231,9 @@ int RunChronavellDate(std::span<const std::string_view> arguments)
         out.append(Usage);
         break;
     case CommandLine::Action::Version:
-        out.append("chronavell-date " CHRONAVELL_VERSION "\n");
+        out.append("chronavell-date ");
+        out.append(ApplicationVersion);
+        out.put('\n');
         break;
     case CommandLine::Action::Misuse:
         errors.append("chronavell-date: ");

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev libturbojpeg0-dev libx11-dev
     fonts-liberation2 fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev strace file
+    desktop-file-utils appstream dpkg-dev strace file lintian man-db
+    weston qt6-wayland
     clang libclang-rt-14-dev
     "$@"
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root and checks what a user's system would get: the
 # program and its sayings in one private folder, a working link on the PATH, the command-line
-# converter on the PATH, a valid desktop entry and metainfo, and the icon in the hicolor theme.
+# converter on the PATH, a valid desktop entry and metainfo, the icon in the hicolor theme,
+# both manual pages and the copyright and changelog.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 root=$(mktemp -d)
@@ -28,19 +29,40 @@ esac
 [ "$("$root/usr/bin/chronavell-date" 2005-05-05)" = "0347005.M 3" ] \
     || fail "the installed chronavell-date converts wrongly"
 
-id=org.chronavell.Chronavell
+id=org.chronavell.chronavell
 desktop="$root/usr/share/applications/$id.desktop"
 [ -f "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop entry invalid"
 grep -qx 'Exec=chronavell' "$desktop" || fail "desktop entry does not start chronavell"
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
-    || fail "metainfo invalid"
+# Clean means no remark at all, the pedantic ones included: those do not fail the validator.
+metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
+remarks=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "metainfo invalid: $remarks"
+! grep -E '^[EWIP]: ' <<<"$remarks" || fail "metainfo has remarks"
 for size in 32 48 64 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     [ -f "$icon" ] || fail "no ${size}x${size} icon"
     file "$icon" | grep -q "$size x $size" || fail "icon $icon is not $size x $size"
 done
+
+# The manual pages render without a complaint from groff, and are compressed without a name
+# or time stamp, so that every build gives the same bytes.
+for page in chronavell chronavell-date; do
+    manual="$root/usr/share/man/man1/$page.1.gz"
+    [ -f "$manual" ] || fail "no manual page $page.1.gz"
+    zcat "$manual" | gzip -9n | cmp -s - "$manual" || fail "$page.1.gz is not compressed with gzip -9n"
+    complaints=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+    [ -z "$complaints" ] || fail "$page.1 does not render cleanly: $complaints"
+    zcat "$manual" | grep -q "^\.SH NAME" || fail "$page.1 has no NAME section"
+done
+doc="$root/usr/share/doc/chronavell"
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
+    || fail "the copyright file is not in the machine-readable format"
+# The licence text in it is the project's own LICENSE, word for word.
+sed -n '/^ Permission/,$p' "$doc/copyright" | sed 's/^ //; s/^\.$//' >"$root/licence"
+diff <(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE") "$root/licence" >/dev/null \
+    || fail "the copyright file's licence text differs from LICENSE"
+zcat "$doc/changelog.gz" | head -n 1 | grep -q '^chronavell (' || fail "no changelog.gz"
 
 # Started through the link, the program looks for its sayings beside the real executable.
 trace="$root/trace"

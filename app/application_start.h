@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+namespace chronavell {
+
+// Makes the application object, which opens the display. When no display can be opened, Qt
+// would end the process with an abort and a page of advice about reinstalling; instead this
+// writes one line to standard error, naming the variables that choose the display, and exits
+// with status 1. Qt's other messages while the display is opened are held back and passed on
+// once it is open, so that the failure stays one line.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
+
+} // namespace chronavell
