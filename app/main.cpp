@@ -36,9 +36,9 @@ int main(int argc, char* argv[])
     DesktopSiteOpener opener;
     const Platform platform{clock, regional, executable, reporter, opener};
 
-    TForm1 Form1(platform);
-    reporter.setParentWindow(&Form1);
-    Form1.show();
+    TForm1 window(platform);
+    reporter.setParentWindow(&window);
+    window.show();
     QApplication::exec();
     return 0;
 }

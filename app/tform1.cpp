@@ -166,7 +166,7 @@ std::string TForm1::PickSaying() const
 
 void TForm1::SpeedButton3Click()
 {
-    TFCheckDate::ShowModal(this);
+    TFCheckDate::showModal(this);
 }
 
 void TForm1::Timer3Timer()

@@ -15,9 +15,9 @@ namespace {
 
 struct ClassEntry
 {
-    int captionTop;
-    QRect textBox;
-    const char* text;
+    int CaptionTop = 0;
+    QRect TextBox;
+    const char* Text = nullptr;
 };
 
 // Each explanation is cut to its box: the narrower ones at the bottom keep clear of the Close
@@ -120,14 +120,14 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     };
     for (std::size_t index = 0; index < Classes.size(); ++index) {
         ClassTexts.at(index) = explain(QStringLiteral("ClassText%1").arg(index),
-                                       Classes.at(index).textBox, Classes.at(index).text);
+                                       Classes.at(index).TextBox, Classes.at(index).Text);
     }
     Class6Note = explain(QStringLiteral("Class6Note"), {56, 245, 281, 25}, Class6NoteText);
 
     const QFont captionFont = FormFont(SansSerifFace, 11, true);
     for (std::size_t index = 0; index < Classes.size(); ++index) {
         auto* caption = PlaceControl<TextLabel>(this, QStringLiteral("ClassCaption%1").arg(index),
-                                                {5, Classes.at(index).captionTop, 46, 13});
+                                                {5, Classes.at(index).CaptionTop, 46, 13});
         caption->setText(QStringLiteral("Class %1:").arg(index));
         caption->setFont(captionFont);
         caption->setTextColour(Qt::white);
@@ -140,13 +140,13 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     WhiteRule->setFill(Qt::white);
 }
 
-void TFCheckDate::ShowModal(QWidget* parent)
+void TFCheckDate::showModal(QWidget* parent)
 {
     // A guarded pointer: should the parent go first and take its children with it, the
     // dialog is not deleted a second time.
-    const QPointer<TFCheckDate> FCheckDate = new TFCheckDate(parent);
-    const auto destroy = qScopeGuard([&FCheckDate] { delete FCheckDate.data(); });
-    FCheckDate->exec();
+    const QPointer<TFCheckDate> dialog = new TFCheckDate(parent);
+    const auto destroy = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->exec();
 }
 
 void TFCheckDate::SpeedButton1Click()

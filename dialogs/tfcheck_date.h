@@ -26,7 +26,7 @@ public:
 
     // Creates the dialog over `parent`, shows it modally and destroys it afterwards, also
     // when showing it throws. The caller's timers go on ticking meanwhile.
-    static void ShowModal(QWidget* parent);
+    static void showModal(QWidget* parent);
 
     // The Close button's handler: ends the modal showing with the cancel result.
     void SpeedButton1Click();

@@ -36,7 +36,7 @@ public:
     explicit ConversionPage(QWidget* parent = nullptr);
 
     // Writes into a field as typing would: the field puts itself in order before this returns.
-    void writeField(Field field, const QString& text);
+    void writeField(Field which, const QString& text);
     // The program's own choice of a check class, shown without announcing it.
     void setCheckClass(int index);
 

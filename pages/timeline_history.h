@@ -18,7 +18,7 @@ inline constexpr int TickSize = 8;
 struct Era
 {
     QRect Box;
-    const char* Text;
+    const char* Text = nullptr;
 };
 
 inline const Era Eras[] = {
@@ -32,8 +32,8 @@ inline constexpr int EraEdges[] = {218, 548, 608, 699};
 
 struct Tick
 {
-    int Millennium;
-    const char* Label; // none for an unlabelled tick
+    int Millennium = 0;
+    const char* Label = nullptr; // none for an unlabelled tick
     QPoint LabelAt;
 };
 
@@ -54,9 +54,9 @@ inline constexpr int StartLeft = 8;
 
 struct Event
 {
-    int Anchor; // the Left of the tick or block it is painted with
+    int Anchor = 0; // the Left of the tick or block it is painted with
     QRect Box;
-    const char* Text;
+    const char* Text = nullptr;
     QRect Lead; // a line down towards the tick; empty for none
 };
 

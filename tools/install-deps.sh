@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libturbojpeg0-dev libx11-dev
-    fonts-liberation2 fonts-dejavu-core
+    fonts-liberation2 fonts-dejavu-core fonts-urw-base35
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev strace file lintian man-db
     weston qt6-wayland
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tidy clang-format
     "$@"
 )
 

@@ -31,9 +31,8 @@ int main(int argc, char* argv[])
             line->setFont(face);
             line->move(8, 8);
         } else if (std::strcmp(argv[index], "--caption-clock") == 0) {
-            QObject::connect(&clock, &QTimer::timeout, &window, [&window] {
-                window.setWindowTitle(QTime::currentTime().toString());
-            });
+            QObject::connect(&clock, &QTimer::timeout, &window,
+                             [&window] { window.setWindowTitle(QTime::currentTime().toString()); });
             clock.start(1000);
         }
     }

@@ -3,7 +3,10 @@
 # callgrind on a private Xvfb display, stops each at its first paint (seen by startup_probe), and
 # prints the instruction counts of the start's main parts and of each library.
 #
-#   bench/startup/profile.sh [--no-build]
+#   bench/startup/profile.sh [--no-build] [--program PATH]
+#
+# --program profiles another build of the program (with Sayings.txt beside it) in place of this
+# tree's: a version before a change, or one without some start-up trick.
 #
 # Instruction counts do not depend on how busy the machine is, unlike the times of run.sh, so
 # one run of each is enough. They leave out the kernel's work (exec, page faults, reading files)
@@ -17,7 +20,15 @@ probe_build="$repo/build/bench/startup"
 out="$probe_build/profile"
 
 build_first=true
-[ "${1:-}" = --no-build ] && build_first=false
+program="$repo/build/app/chronavell"
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --no-build) build_first=false ;;
+        --program) program=$(realpath "${2:?--program needs a path}"); shift ;;
+        *) echo "profile.sh: unknown argument $1" >&2; exit 2 ;;
+    esac
+    shift
+done
 
 "$repo/tools/install-deps.sh" xvfb valgrind libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev pkg-config python3
 if $build_first; then
@@ -31,17 +42,17 @@ fi
 start_private_display
 
 mkdir -p "$out"
-for program in "$repo/build/app/chronavell" "$probe_build/chronavell_bare_window"; do
-    name=$(basename "$program")
+for measured in "$program" "$probe_build/chronavell_bare_window"; do
+    name=$(basename "$measured")
     # One plain start first, so that both find the font caches and the page cache warm.
     "${probe_env[@]}" "$probe_build/chronavell_startup_probe" --rss-at 0 --idle-from 0 --idle 0 \
-        -- "$program" >/dev/null
+        -- "$measured" >/dev/null
     # Valgrind runs the program some fifty times slower; the probe stops it at its first paint
     # and callgrind writes its counts as the program ends.
     "${probe_env[@]}" "$probe_build/chronavell_startup_probe" --paint-timeout 600 --rss-at 0 \
         --idle-from 0 --idle 0 --child-output "$out/$name.log" -- \
         /usr/bin/valgrind --tool=callgrind --callgrind-out-file="$out/$name.callgrind" \
-        "$program" >/dev/null
+        "$measured" >/dev/null
 done
 
 python3 "$here/profile_report.py" "$out/chronavell.callgrind" \

@@ -2,7 +2,7 @@
 # Start-up, memory and idle figures of the program against a bare Qt window of the same size.
 #
 #   bench/startup/run.sh [--quick] [--idle SECONDS] [--starts N] [--blink-page] [--floors]
-#                        [--nice N] [--no-build] [RUNS]
+#                        [--also NAME=PROGRAM]... [--nice N] [--no-build] [RUNS]
 #
 # RUNS (default 7) rounds, each starting the program and then the bare window (A B A B ...), so
 # that a slow spell of the machine falls on both alike. Each start is measured by
@@ -16,6 +16,9 @@
 # --floors adds two more floors beside the bare window: "bare-text", the bare window with one
 # line of text (what the font machinery costs any window that shows text), and "bare-clock",
 # the bare window writing the time into its title every second as any Qt program would.
+# --also NAME=PROGRAM adds another build of the program as a row of its own, measured in the same
+# rounds (a copy of it runs with the shipped Sayings.txt beside it): a version before a change,
+# or one without some start-up trick, set against the program of this tree in one run.
 # --nice -10 (as root) runs the X server and both programs ahead of other work: on a machine that
 # is building or testing beside this, that keeps most, not all, of the disturbance out.
 # The raw lines are kept in build/bench/startup/results-*.txt.
@@ -34,6 +37,7 @@ floors=false
 build_first=true
 quick=false
 nice=0
+also=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --quick) quick=true ;;
@@ -42,6 +46,7 @@ while [ $# -gt 0 ]; do
         --blink-page) blink_page=true ;;
         --floors) floors=true ;;
         --nice) nice=${2:?--nice needs a value}; shift ;;
+        --also) also+=("${2:?--also needs NAME=PROGRAM}"); shift ;;
         --no-build) build_first=false ;;
         -h|--help) sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"; exit 0 ;;
         [0-9]*) runs=$1 ;;
@@ -81,6 +86,14 @@ done
 mkdir "$work/program"
 cp "$build/app/chronavell" "$build/app/Sayings.txt" "$work/program/"
 program="$work/program/chronavell"
+others=()
+for entry in "${also[@]}"; do
+    name=${entry%%=*}
+    mkdir "$work/$name"
+    cp "${entry#*=}" "$work/$name/chronavell"
+    cp "$build/app/Sayings.txt" "$work/$name/"
+    others+=("$name")
+done
 
 # ---- a display of its own ---------------------------------------------------------------------
 
@@ -126,11 +139,18 @@ measure() { # series name run probe-option... -- program
 echo "Warm-up on $display"
 "${probe_env[@]}" "$probe" --nice "$nice" --rss-at 1 --idle-from 1 --idle 0 -- "$program" >/dev/null
 "${probe_env[@]}" "$probe" --nice "$nice" --rss-at 1 --idle-from 1 --idle 0 -- "$bare" >/dev/null
+for name in "${others[@]}"; do
+    "${probe_env[@]}" "$probe" --nice "$nice" --rss-at 1 --idle-from 1 --idle 0 \
+        -- "$work/$name/chronavell" >/dev/null
+done
 
 full=(--rss-at "$rss_at" --idle-from "$idle_from" --idle "$idle")
 for run in $(seq "$runs"); do
     echo "Run $run of $runs"
     measure full chronavell "$run" "${full[@]}" -- "$program"
+    for name in "${others[@]}"; do
+        measure full "$name" "$run" "${full[@]}" -- "$work/$name/chronavell"
+    done
     measure full bare "$run" "${full[@]}" -- "$bare"
     if $blink_page; then
         # The "General Date Conversion" tab, in window coordinates.
@@ -149,6 +169,9 @@ if [ "$starts" -gt 0 ]; then
 fi
 for run in $(seq "$starts"); do
     measure starts chronavell "$run" "${short[@]}" -- "$program"
+    for name in "${others[@]}"; do
+        measure starts "$name" "$run" "${short[@]}" -- "$work/$name/chronavell"
+    done
     measure starts bare "$run" "${short[@]}" -- "$bare"
     if $floors; then
         measure starts bare-text "$run" "${short[@]}" -- "$bare" --text

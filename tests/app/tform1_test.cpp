@@ -1,7 +1,7 @@
 #include "app/tform1.h"
 #include "app/timer.h"
-#include "pages/digit_field.h"
 #include "pages/current_date_page.h"
+#include "pages/digit_field.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
@@ -9,12 +9,12 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QToolButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -245,8 +245,7 @@ TEST_F(MainWindow, ConversionErrorsAreReported)
     Find<DigitField>("NDay")->setText("30");
     Find<DigitField>("NMonth")->setText("2");
     QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);
-    EXPECT_EQ(fake_.Reporter.Messages,
-              QStringList{"'02/30/02005' is not a valid date and time."});
+    EXPECT_EQ(fake_.Reporter.Messages, QStringList{"'02/30/02005' is not a valid date and time."});
     EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "347");
     Find<DigitField>("NDay")->setText("28");
     QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);

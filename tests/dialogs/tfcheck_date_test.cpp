@@ -37,7 +37,7 @@ QPointer<TFCheckDate> ShowAndRun(QWidget* parent, const std::function<void(TFChe
         }
     });
     watchdog.start(3000);
-    TFCheckDate::ShowModal(parent);
+    TFCheckDate::showModal(parent);
     return shown;
 }
 
@@ -109,7 +109,7 @@ TEST(CheckDateDialog, DestroyedAlsoWhenShowingFails)
     } refuse;
     MainWindowStandIn main;
     qApp->installEventFilter(&refuse);
-    EXPECT_THROW(TFCheckDate::ShowModal(&main), std::runtime_error);
+    EXPECT_THROW(TFCheckDate::showModal(&main), std::runtime_error);
     qApp->removeEventFilter(&refuse);
     EXPECT_EQ(main.findChild<TFCheckDate*>(), nullptr);
 }

@@ -77,7 +77,8 @@ int main(int argc, char* argv[])
 
     QTimer::singleShot(0, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(top); dialog != nullptr && dialog->isVisible()) {
+            if (auto* dialog = qobject_cast<QDialog*>(top);
+                dialog != nullptr && dialog->isVisible()) {
                 Save(*dialog, folder + QStringLiteral("/dialog.png"));
                 dialog->close();
             }
