@@ -3,18 +3,9 @@
 #include "core/text_line_reader.h"
 
 #include <algorithm>
-#include <system_error>
 
 namespace chronavell {
 namespace {
-
-// Anything else at the path (a directory, a pipe that would block, a device without end)
-// counts as no file at all.
-bool IsRegularFile(const std::filesystem::path& file)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
 
 // The random generator: a 32-bit linear congruential step, reseeded before every draw.
 constexpr std::uint32_t NextSeed(std::uint32_t seed)
@@ -36,30 +27,26 @@ static_assert(Draw(43'200'000, 10) == 3);
 void LoadSayings(SayingsTable& table, const std::filesystem::path& file)
 {
     table.LastIndex = -1;
-    if (!IsRegularFile(file)) {
+    TextLineReader reader(file);
+    if (!reader.hasFile()) {
         return;
     }
 
     // Counting pass: the storing pass then reads exactly as many lines as there are slots
     // to fill, and a long file costs no more than its first 101 lines.
-    {
-        TextLineReader reader(file);
-        while (table.LastIndex < MaxSayingIndex && !reader.AtEnd()) {
-            reader.SkipLine();
-            ++table.LastIndex;
+    while (table.LastIndex < MaxSayingIndex && !reader.atEnd()) {
+        reader.skipLine();
+        ++table.LastIndex;
+    }
+    const std::size_t count =
+        table.LastIndex < 0 ? 0 : static_cast<std::size_t>(table.LastIndex) + 1;
+    if (count > 0) {
+        reader.rewind();
+        for (std::size_t i = 0; i < count; ++i) {
+            table.Items.at(i) = reader.readLine();
         }
-        reader.Close();
     }
-    if (table.LastIndex < 0) {
-        return;
-    }
-
-    TextLineReader reader(file);
-    const auto count = static_cast<std::size_t>(table.LastIndex) + 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        table.Items.at(i) = reader.ReadLine();
-    }
-    reader.Close();
+    reader.close();
     std::fill(table.Items.begin() + static_cast<std::ptrdiff_t>(count), table.Items.end(),
               std::string());
 }

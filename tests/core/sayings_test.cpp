@@ -27,15 +27,15 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    fs::path Write(const std::string& bytes)
+    fs::path write(const std::string& bytes)
     {
-        const fs::path file = folder_ / "Sayings.txt";
+        fs::path file = folder_ / "Sayings.txt";
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 
-    static std::vector<std::string> Loaded(const SayingsTable& table)
+    static std::vector<std::string> loaded(const SayingsTable& table)
     {
         return {table.Items.begin(), table.Items.begin() + (table.LastIndex + 1)};
     }
@@ -78,8 +78,8 @@ TEST_F(SayingsFile, LineRules)
     };
     for (const Case& c : cases) {
         SayingsTable table;
-        LoadSayings(table, Write(c.Bytes));
-        EXPECT_EQ(Loaded(table), c.Expected) << c.Name;
+        LoadSayings(table, write(c.Bytes));
+        EXPECT_EQ(loaded(table), c.Expected) << c.Name;
     }
 }
 
@@ -88,8 +88,8 @@ TEST_F(SayingsFile, LongLinesAreReadWhole)
     // Longer than the reader's buffer, with the CR LF split across a buffer boundary.
     const std::string longLine(64 * 1024 - 1, 'x');
     SayingsTable table;
-    LoadSayings(table, Write(longLine + "\r\n" + longLine + "y\r\nz"));
-    EXPECT_EQ(Loaded(table), (std::vector<std::string>{longLine, longLine + "y", "z"}));
+    LoadSayings(table, write(longLine + "\r\n" + longLine + "y\r\nz"));
+    EXPECT_EQ(loaded(table), (std::vector<std::string>{longLine, longLine + "y", "z"}));
 }
 
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
@@ -99,7 +99,7 @@ TEST_F(SayingsFile, KeepsTheFirst101Lines)
         bytes += "saying " + std::to_string(i) + "\r\n";
     }
     SayingsTable table;
-    LoadSayings(table, Write(bytes));
+    LoadSayings(table, write(bytes));
     EXPECT_EQ(table.LastIndex, 100);
     EXPECT_EQ(table.Items.front(), "saying 0");
     EXPECT_EQ(table.Items.back(), "saying 100");
@@ -112,7 +112,7 @@ TEST_F(SayingsFile, ExactlyFilledTable)
         bytes += std::to_string(i) + "\r";
     }
     SayingsTable table;
-    LoadSayings(table, Write(bytes));
+    LoadSayings(table, write(bytes));
     EXPECT_EQ(table.LastIndex, 100);
     EXPECT_EQ(table.Items[100], "100");
 }
@@ -134,8 +134,8 @@ TEST_F(SayingsFile, NoFileLeavesNoSaying)
 TEST_F(SayingsFile, ReloadClearsSlotsOfTheEarlierLoad)
 {
     SayingsTable table;
-    LoadSayings(table, Write("a\r\nb\r\nc\r\n"));
-    LoadSayings(table, Write("z\r\n"));
+    LoadSayings(table, write("a\r\nb\r\nc\r\n"));
+    LoadSayings(table, write("z\r\n"));
     EXPECT_EQ(table.LastIndex, 0);
     EXPECT_EQ(table.Items[1], "");
 }
@@ -159,7 +159,7 @@ int LoadUnreadable(const fs::path& file)
 
 TEST_F(SayingsFile, UnreadableFileIsAccessDenied)
 {
-    const fs::path file = Write("a\r\nb\r\n");
+    const fs::path file = write("a\r\nb\r\n");
     fs::permissions(file, fs::perms::none);
     // The unprivileged child must be able to reach the folder, though not read the file.
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
@@ -174,7 +174,7 @@ TEST_F(SayingsFile, NoFreeDescriptorIsTooManyOpenFiles)
     GTEST_SKIP() << "the sanitizers check memory through descriptors of their own, and with "
                     "none left they take every object for a bad one";
 #endif
-    const fs::path file = Write("a\r\n");
+    const fs::path file = write("a\r\n");
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
     const int lowestFree = ::dup(0);
@@ -231,7 +231,7 @@ TEST(InOutError, FromErrno)
           Case{EMFILE, 4, "Too many open files"}, Case{ENFILE, 4, "Too many open files"},
           Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "I/O error 5"},
           Case{EISDIR, EISDIR, "I/O error 21"}}) {
-        const EInOutError error = EInOutError::FromErrno(c.Errno);
+        const EInOutError error = EInOutError::fromErrno(c.Errno);
         EXPECT_EQ(error.ErrorCode, c.Code) << c.Errno;
         EXPECT_STREQ(error.what(), c.Message) << c.Errno;
     }
