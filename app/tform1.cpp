@@ -215,19 +215,8 @@ void TForm1::showCaption()
 
 void TForm1::Button1Click()
 {
-    // A saying may be a line of any length, but the label shows three short lines of it at
-    // most: laying out megabytes of text for that would freeze the window.
-    constexpr std::size_t shownBytes = 4096;
-    std::string saying = PickSaying();
-    if (saying.size() > shownBytes) {
-        // Cut before a character, not inside one, so valid UTF-8 stays valid.
-        std::size_t cut = shownBytes;
-        while (cut > 0 && (static_cast<unsigned char>(saying[cut]) & 0xC0U) == 0x80U) {
-            --cut;
-        }
-        saying.resize(cut);
-    }
-    currentDate_->Label2->setText(DecodeText(saying));
+    // The pick is already cut to what the label can show.
+    currentDate_->Label2->setText(DecodeText(PickSaying()));
 }
 
 void TForm1::LoadSayings()

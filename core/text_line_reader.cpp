@@ -2,6 +2,7 @@
 
 #include "core/in_out_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -77,6 +78,20 @@ const char* FindLineStop(const char* begin, const char* end)
     return endOfText != nullptr ? endOfText : limit;
 }
 
+// Moves past the holes of a sparse file ahead. They read as NUL bytes, which never end a
+// line, so a line that is no longer being kept jumps them instead of reading gigabytes of
+// nothing. Called with the buffer used up, so the descriptor's offset is the next unread
+// byte. Errors are no failure here: the bytes are then read as any others.
+void PassHoles(int descriptor)
+{
+    const off_t here = ::lseek(descriptor, 0, SEEK_CUR);
+    if (here < 0 || ::lseek(descriptor, here, SEEK_DATA) >= 0 || errno != ENXIO) {
+        return;
+    }
+    // Nothing but a hole up to the end of the file.
+    ::lseek(descriptor, 0, SEEK_END);
+}
+
 } // namespace
 
 TextLineReader::TextLineReader(const std::filesystem::path& file)
@@ -117,18 +132,21 @@ bool TextLineReader::atEnd()
     return !fill() || buffer_[position_] == EndOfText;
 }
 
-void TextLineReader::consumeLine(std::string* line)
+void TextLineReader::consumeLine(std::string* line, std::size_t keep)
 {
     while (fill()) {
         const char* const begin = buffer_.get() + position_;
         const char* const end = buffer_.get() + end_;
         const char* const stop = FindLineStop(begin, end);
         const auto length = static_cast<std::size_t>(stop - begin);
-        if (line != nullptr) {
-            line->append(begin, length);
+        if (line != nullptr && line->size() < keep) {
+            line->append(begin, std::min(length, keep - line->size()));
         }
         position_ += length;
         if (stop == end) {
+            if (line == nullptr || line->size() >= keep) {
+                PassHoles(descriptor_);
+            }
             continue;
         }
         if (*stop == EndOfText) {
@@ -142,16 +160,16 @@ void TextLineReader::consumeLine(std::string* line)
     }
 }
 
-std::string TextLineReader::readLine()
+std::string TextLineReader::readLine(std::size_t keep)
 {
     std::string line;
-    consumeLine(&line);
+    consumeLine(&line, keep);
     return line;
 }
 
 void TextLineReader::skipLine()
 {
-    consumeLine(nullptr);
+    consumeLine(nullptr, 0);
 }
 
 void TextLineReader::rewind()

@@ -30,15 +30,16 @@ public:
     bool hasFile() const { return descriptor_ >= 0; }
     // True at the end of the text; reading on from there gives empty lines.
     bool atEnd();
-    // The next line without its line end; the reader moves past the line end.
-    std::string readLine();
+    // The first `keep` bytes of the next line, without its line end; the rest of the line is
+    // passed over, and the reader moves past the line end.
+    std::string readLine(std::size_t keep);
     void skipLine();
     // Back to the first line of the same file.
     void rewind();
     void close();
 
 private:
-    void consumeLine(std::string* line);
+    void consumeLine(std::string* line, std::size_t keep);
     // Makes at least one unread byte available; false at the physical end of the file.
     bool fill();
 

@@ -83,13 +83,63 @@ TEST_F(SayingsFile, LineRules)
     }
 }
 
-TEST_F(SayingsFile, LongLinesAreReadWhole)
+TEST_F(SayingsFile, LongLinesKeepTheirFirst64KiB)
 {
-    // Longer than the reader's buffer, with the CR LF split across a buffer boundary.
-    const std::string longLine(64 * 1024 - 1, 'x');
+    // Longer than the reader's buffer, with the CR LF split across a buffer boundary; then
+    // lines past what a saying keeps, whose rest must still end where the line ends.
+    const std::string longLine(MaxSayingBytes - 1, 'x');
+    const std::string overLong(MaxSayingBytes + 1, 'o');
+    const std::string huge(MaxSayingBytes * 5 + 7, 'h');
     SayingsTable table;
-    LoadSayings(table, write(longLine + "\r\n" + longLine + "y\r\nz"));
-    EXPECT_EQ(loaded(table), (std::vector<std::string>{longLine, longLine + "y", "z"}));
+    LoadSayings(table,
+                write(longLine + "\r\n" + longLine + "y\r\n" + overLong + "\r" + huge + "\r\nz"));
+    EXPECT_EQ(loaded(table), (std::vector<std::string>{longLine, longLine + "y",
+                                                       overLong.substr(0, MaxSayingBytes),
+                                                       huge.substr(0, MaxSayingBytes), "z"}));
+}
+
+// How many bytes this process has had from read() so far.
+std::uint64_t BytesRead()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:") {
+            return value;
+        }
+    }
+    return 0;
+}
+
+// A sparse file of 2 GiB holds a few bytes on disk; its holes read as NUL bytes. Loading it
+// must neither hold nor read gigabytes of them.
+TEST_F(SayingsFile, SparseFileLoadsWithoutReadingItsHoles)
+{
+    const fs::path file = write("first");
+    constexpr std::uint64_t gibibyte = std::uint64_t{1} << 30U;
+    {
+        std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+        out.seekp(static_cast<std::streamoff>(gibibyte));
+        out << "\r\nsecond\r\n";
+    }
+    fs::resize_file(file, 2 * gibibyte);
+
+    const std::uint64_t before = BytesRead();
+    SayingsTable table;
+    LoadSayings(table, file);
+    const std::uint64_t read = BytesRead() - before;
+
+    EXPECT_LT(read, std::uint64_t{4} << 20U);
+    // Sizes first: a failure must not print gigabytes.
+    ASSERT_EQ(table.LastIndex, 2);
+    for (const std::string& saying : table.Items) {
+        ASSERT_LE(saying.size(), MaxSayingBytes);
+    }
+    std::string first = "first";
+    first.resize(MaxSayingBytes, '\0');
+    EXPECT_EQ(loaded(table),
+              (std::vector<std::string>{first, "second", std::string(MaxSayingBytes, '\0')}));
 }
 
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
@@ -284,6 +334,36 @@ TEST(PickSaying, QuotesKeepBlanksAndEmptySayings)
     EXPECT_EQ(PickSaying(table, 5), "\"\"");
     table.LastIndex = -1;
     EXPECT_EQ(PickSaying(table, 5), MissingSayingsText);
+}
+
+// The label shows no more than ShownSayingBytes of the quoted saying, and a pick builds no
+// more: the cut falls before a UTF-8 character, never inside one.
+TEST(PickSaying, CutsToWhatTheLabelShows)
+{
+    const auto x = [](std::size_t count) { return std::string(count, 'x'); };
+    struct Case
+    {
+        const char* Name;
+        std::string Saying;
+        std::string Shown;
+    };
+    const std::vector<Case> cases = {
+        {"fits with both quotes", x(4094), '"' + x(4094) + '"'},
+        {"the closing quote is cut", x(4095), '"' + x(4095)},
+        {"a long saying", x(MaxSayingBytes), '"' + x(4095)},
+        {"a character ending at the cut", x(4093) + "\xC3\xA9y", '"' + x(4093) + "\xC3\xA9"},
+        {"a character across the cut", x(4094) + "\xC3\xA9", '"' + x(4094)},
+        {"a three-byte character across the cut", x(4093) + "\xE2\x82\xAC", '"' + x(4093)},
+        {"single-byte text is cut at the byte", std::string(5000, '\xE9'),
+         '"' + std::string(4095, '\xE9')},
+        {"nothing but continuation bytes", std::string(5000, '\x80'), ""},
+    };
+    SayingsTable table;
+    table.LastIndex = 0;
+    for (const Case& c : cases) {
+        table.Items[0] = c.Saying;
+        EXPECT_EQ(PickSaying(table, 5), c.Shown) << c.Name;
+    }
 }
 
 } // namespace
