@@ -61,6 +61,11 @@ static_assert(Draw(43'200'000, 10) == 3);
 void LoadSayings(SayingsTable& table, const std::filesystem::path& file)
 {
     table.LastIndex = -1;
+    // The sayings lie beside the program. A relative path, the empty one included, would be
+    // read from whatever folder the program happened to be started in.
+    if (!file.is_absolute()) {
+        return;
+    }
     TextLineReader reader(file);
     if (!reader.hasFile()) {
         return;

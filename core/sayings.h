@@ -28,9 +28,10 @@ inline constexpr std::size_t ShownSayingBytes = 4096;
 // of gigabytes loads in bounded memory. The rest of such a line is read past, not kept.
 inline constexpr std::size_t MaxSayingBytes = std::size_t{64} * 1024;
 
-// Fills the table from the file. A missing file, a directory or any other thing that is not
-// a regular file, and an empty file leave no saying. Lines past the 101st are ignored, and each
-// line keeps its first MaxSayingBytes bytes. A failure of the operating system throws EInOutError;
+// Fills the table from the file, which must be given by an absolute path: a relative one
+// counts as no file. A missing file, a directory or any other thing that is not a regular
+// file, and an empty file leave no saying. Lines past the 101st are ignored, and each line
+// keeps its first MaxSayingBytes bytes. A failure of the operating system throws EInOutError;
 // the table then keeps what it had reached.
 void LoadSayings(SayingsTable& table, const std::filesystem::path& file);
 

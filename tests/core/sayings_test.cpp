@@ -181,6 +181,22 @@ TEST_F(SayingsFile, NoFileLeavesNoSaying)
     EXPECT_EQ(PickSaying(table, 0), MissingSayingsText);
 }
 
+// The file beside the program, never one of the same name in the folder the program was
+// started from: a path that is not absolute names no file.
+TEST_F(SayingsFile, RelativePathIsNoFile)
+{
+    write("from the working folder\r\n");
+    const fs::path saved = fs::current_path();
+    fs::current_path(folder_);
+    for (const fs::path& path :
+         {fs::path(""), fs::path("Sayings.txt"), fs::path("./Sayings.txt")}) {
+        SayingsTable table;
+        LoadSayings(table, path);
+        EXPECT_EQ(table.LastIndex, -1) << path;
+    }
+    fs::current_path(saved);
+}
+
 TEST_F(SayingsFile, ReloadClearsSlotsOfTheEarlierLoad)
 {
     SayingsTable table;
