@@ -146,27 +146,19 @@ std::int32_t ParseInteger(std::string_view text)
 std::string ImperialDateText(double date)
 {
     const CivilDate day = SplitDate(date);
-
-    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
-    // millennium: at most 1 + 11 + 3 + 3 + 20 characters.
-    std::array<char, 48> text{};
-    std::size_t length = 0;
-    const auto append = [&](std::string_view piece) {
-        piece.copy(text.data() + length, piece.size());
-        length += piece.size();
-    };
-
     DecimalBuffer buffer{};
-    append("0");
+    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
+    // millennium: short enough for the string's own small buffer, so nothing is allocated.
+    std::string text = "0";
     const std::string_view segment = DecimalText(YearSegment(day.Month, day.Day), buffer);
     if (segment.size() < 3) {
-        append(std::string_view("000", 3 - segment.size()));
+        text.append(3 - segment.size(), '0');
     }
-    append(segment);
-    append(YearOfMillennium(day.Year, buffer));
-    append(".M ");
-    append(DecimalText(Millennium(day.Year, day.Year), buffer));
-    return {text.data(), length};
+    text += segment;
+    text += YearOfMillennium(day.Year, buffer);
+    text += ".M ";
+    text += DecimalText(Millennium(day.Year, day.Year), buffer);
+    return text;
 }
 
 std::string ImperialComponent(std::int32_t year, int part, double date)
