@@ -12,7 +12,7 @@ TEST(ParseDateText, ValidDays)
 {
     struct Case
     {
-        const char* Text;
+        const char* Text = nullptr;
         CivilDate Day;
     };
     for (const Case& c : {Case{"05/17/02005", {2005, 5, 17}}, Case{"01/01/00001", {1, 1, 1}},
