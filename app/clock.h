@@ -32,10 +32,8 @@ public:
 inline double DateValueOf(const QDateTime& moment)
 {
     const QDate day = moment.date();
-    const auto dayNumber =
-        static_cast<double>(DayNumberFromCivil({day.year(), day.month(), day.day()}));
-    return dayNumber +
-           moment.time().msecsSinceStartOfDay() / static_cast<double>(MillisecondsPerDay);
+    return MakeDateValue(DayNumberFromCivil({day.year(), day.month(), day.day()}),
+                         moment.time().msecsSinceStartOfDay());
 }
 
 inline double DateValueOf(QDate day)

@@ -5,7 +5,7 @@
 namespace chronavell {
 
 // Where the running program's executable lies: its files are looked up beside it, not in
-// the working directory.
+// the working directory. An empty path when the folder cannot be known.
 class ExecutableLocation
 {
 public:

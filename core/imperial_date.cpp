@@ -5,8 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <optional>
+#include <system_error>
 
 namespace chronavell {
 namespace {
@@ -55,62 +55,40 @@ std::int64_t Millennium(std::int64_t yearNumber, std::int64_t yearTested)
     throw EConvertError(message);
 }
 
-int HexDigitValue(char c)
+// The whole of `digits` as a number of the given base, or nothing.
+template <typename Number> std::optional<Number> ReadWhole(std::string_view digits, int base)
 {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
+    Number value{};
+    const char* const end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value, base);
+    if (error != std::errc() || stop != end) {
+        return std::nullopt;
     }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return value;
 }
 
-// Hexadecimal digits are a 32-bit pattern, so "$FFFFFFFF" reads -1.
+// Up to 32 bits of hexadecimal digits, read as a two's-complement pattern: "$FFFFFFFF" is -1.
+// An unsigned number takes no sign, so "$-1" stays refused.
 std::optional<std::int32_t> ParseHexDigits(std::string_view digits)
 {
-    if (digits.empty()) {
+    const std::optional<std::uint32_t> pattern = ReadWhole<std::uint32_t>(digits, 16);
+    if (!pattern) {
         return std::nullopt;
     }
-    std::uint64_t value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * 16 + static_cast<std::uint64_t>(digit);
-        if (value > std::numeric_limits<std::uint32_t>::max()) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return static_cast<std::int32_t>(*pattern);
 }
 
-std::optional<std::int32_t> ParseDecimalDigits(std::string_view digits, bool negative)
+// An optional sign, then decimal digits. from_chars reads a minus itself but no plus: the plus
+// is taken here, and must not be followed by a minus of from_chars's own ("+-5").
+std::optional<std::int32_t> ParseDecimal(std::string_view text)
 {
-    if (digits.empty()) {
-        return std::nullopt;
-    }
-    // One past the largest magnitude, so that the accumulator can never overflow.
-    constexpr std::int64_t cap = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > cap) {
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+        if (text.starts_with('-')) {
             return std::nullopt;
         }
     }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    return ReadWhole<std::int32_t>(text, 10);
 }
 
 std::optional<std::int32_t> TryParseInteger(std::string_view text)
@@ -126,10 +104,7 @@ std::optional<std::int32_t> TryParseInteger(std::string_view text)
     if (rest.starts_with('$') || rest.starts_with('x') || rest.starts_with('X')) {
         return ParseHexDigits(rest.substr(1));
     }
-    if (rest.starts_with('-') || rest.starts_with('+')) {
-        return ParseDecimalDigits(rest.substr(1), rest.front() == '-');
-    }
-    return ParseDecimalDigits(rest, false);
+    return ParseDecimal(rest);
 }
 
 } // namespace
@@ -146,27 +121,19 @@ std::int32_t ParseInteger(std::string_view text)
 std::string ImperialDateText(double date)
 {
     const CivilDate day = SplitDate(date);
-
-    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
-    // millennium: at most 1 + 11 + 3 + 3 + 20 characters.
-    std::array<char, 48> text{};
-    std::size_t length = 0;
-    const auto append = [&](std::string_view piece) {
-        piece.copy(text.data() + length, piece.size());
-        length += piece.size();
-    };
-
     DecimalBuffer buffer{};
-    append("0");
+    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
+    // millennium: short enough for the string's own small buffer, so nothing is allocated.
+    std::string text = "0";
     const std::string_view segment = DecimalText(YearSegment(day.Month, day.Day), buffer);
     if (segment.size() < 3) {
-        append(std::string_view("000", 3 - segment.size()));
+        text.append(3 - segment.size(), '0');
     }
-    append(segment);
-    append(YearOfMillennium(day.Year, buffer));
-    append(".M ");
-    append(DecimalText(Millennium(day.Year, day.Year), buffer));
-    return {text.data(), length};
+    text += segment;
+    text += YearOfMillennium(day.Year, buffer);
+    text += ".M ";
+    text += DecimalText(Millennium(day.Year, day.Year), buffer);
+    return text;
 }
 
 std::string ImperialComponent(std::int32_t year, int part, double date)

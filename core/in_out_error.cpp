@@ -41,7 +41,7 @@ EInOutError::EInOutError(int errorCode, const std::string& message)
 {
 }
 
-EInOutError EInOutError::FromErrno(int error)
+EInOutError EInOutError::fromErrno(int error)
 {
     switch (error) {
     case EACCES:

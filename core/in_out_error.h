@@ -18,7 +18,7 @@ public:
 
     // The operating system's errno, mapped to the codes above where one fits; an errno
     // without a counterpart keeps its own value and reads "I/O error <errno>".
-    static EInOutError FromErrno(int error);
+    static EInOutError fromErrno(int error);
 
     int ErrorCode;
 };

@@ -2,6 +2,8 @@
 
 #include "core/date_value.h"
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -14,33 +16,26 @@ namespace {
 struct Number
 {
     int Value = 0;
-    int DroppedDigits = 0;
+    std::size_t DroppedDigits = 0;
 };
 
-std::optional<Number> ReadNumber(std::string_view text, int keep)
+std::optional<Number> ReadNumber(std::string_view text, std::size_t keep)
 {
     const std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos) {
         return std::nullopt;
     }
     std::string_view digits = text.substr(start);
-    for (const char c : digits) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
+    // Digits only: no sign, which from_chars would otherwise take.
+    if (digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
     }
-    const std::size_t significant = digits.find_first_not_of('0');
-    digits =
-        significant == std::string_view::npos ? std::string_view() : digits.substr(significant);
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     Number number;
-    for (const char c : digits) {
-        if (keep == 0) {
-            ++number.DroppedDigits;
-        } else {
-            number.Value = number.Value * 10 + (c - '0');
-            --keep;
-        }
-    }
+    const std::size_t kept = std::min(digits.size(), keep);
+    number.DroppedDigits = digits.size() - kept;
+    // At most a few digits, so the value always fits; no digits at all leave it 0.
+    std::from_chars(digits.data(), digits.data() + kept, number.Value);
     return number;
 }
 

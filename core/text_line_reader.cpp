@@ -4,102 +4,189 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace chronavell {
 namespace {
 
 constexpr std::size_t BufferSize = std::size_t{64} * 1024;
+constexpr char CarriageReturn = '\r';
+constexpr char LineFeed = '\n';
+constexpr char EndOfText = '\x1A';
 
-[[noreturn]] void ThrowLastError()
+[[noreturn]] void Throw(int error)
 {
-    // A failing C library call that leaves errno unset is still a failure: EIO stands in.
-    const int error = errno != 0 ? errno : EIO;
-    throw EInOutError::FromErrno(error);
+    // A failing call that leaves errno unset is still a failure: EIO stands in.
+    throw EInOutError::fromErrno(error != 0 ? error : EIO);
+}
+
+// Asked by name only after an open has failed, to tell a file that could not be opened (an
+// error) from a path where there is no file to read (no error).
+bool NamesRegularFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+// A descriptor of the regular file at the path, or -1 when there is none.
+int OpenRegularFile(const std::filesystem::path& file)
+{
+    // Without O_NONBLOCK a pipe put at the path would hold the open until some writer came.
+    // What was opened is then judged on the descriptor itself, so no other file can take the
+    // path's name between the check and the reading.
+    const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        const int error = errno;
+        if (!NamesRegularFile(file)) {
+            return -1;
+        }
+        Throw(error);
+    }
+    struct stat status = {};
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        Throw(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return -1;
+    }
+    // A regular file's reads may wait as any disk read does.
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        Throw(error);
+    }
+    return descriptor;
+}
+
+// The first carriage return or Ctrl-Z in [begin, end), or end.
+const char* FindLineStop(const char* begin, const char* end)
+{
+    const auto* const carriageReturn = static_cast<const char*>(
+        std::memchr(begin, CarriageReturn, static_cast<std::size_t>(end - begin)));
+    const char* const limit = carriageReturn != nullptr ? carriageReturn : end;
+    const auto* const endOfText = static_cast<const char*>(
+        std::memchr(begin, EndOfText, static_cast<std::size_t>(limit - begin)));
+    return endOfText != nullptr ? endOfText : limit;
+}
+
+// Moves past the holes of a sparse file ahead. They read as NUL bytes, which never end a
+// line, so a line that is no longer being kept jumps them instead of reading gigabytes of
+// nothing. Called with the buffer used up, so the descriptor's offset is the next unread
+// byte. Errors are no failure here: the bytes are then read as any others.
+void PassHoles(int descriptor)
+{
+    const off_t here = ::lseek(descriptor, 0, SEEK_CUR);
+    if (here < 0 || ::lseek(descriptor, here, SEEK_DATA) >= 0 || errno != ENXIO) {
+        return;
+    }
+    // Nothing but a hole up to the end of the file.
+    ::lseek(descriptor, 0, SEEK_END);
 }
 
 } // namespace
 
 TextLineReader::TextLineReader(const std::filesystem::path& file)
-    : buffer_(std::make_unique<char[]>(BufferSize))
+    : buffer_(std::make_unique<char[]>(BufferSize)), descriptor_(OpenRegularFile(file))
 {
-    errno = 0;
-    file_ = std::fopen(file.c_str(), "rb");
-    if (file_ == nullptr) {
-        ThrowLastError();
-    }
 }
 
 TextLineReader::~TextLineReader()
 {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
     }
 }
 
-bool TextLineReader::Fill()
+bool TextLineReader::fill()
 {
     if (position_ < end_) {
         return true;
     }
-    errno = 0;
-    const std::size_t count = std::fread(buffer_.get(), 1, BufferSize, file_);
-    if (count == 0 && std::ferror(file_) != 0) {
-        ThrowLastError();
+    if (descriptor_ < 0) {
+        return false;
+    }
+    ssize_t count = 0;
+    do {
+        errno = 0;
+        count = ::read(descriptor_, buffer_.get(), BufferSize);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) {
+        Throw(errno);
     }
     position_ = 0;
-    end_ = count;
+    end_ = static_cast<std::size_t>(count);
     return count > 0;
 }
 
-bool TextLineReader::AtEnd()
+bool TextLineReader::atEnd()
 {
-    return !Fill() || buffer_[position_] == EndOfText;
+    return !fill() || buffer_[position_] == EndOfText;
 }
 
-void TextLineReader::ConsumeLine(std::string* line)
+void TextLineReader::consumeLine(std::string* line, std::size_t keep)
 {
-    while (Fill()) {
+    while (fill()) {
         const char* const begin = buffer_.get() + position_;
         const char* const end = buffer_.get() + end_;
-        const char* const stop =
-            std::find_if(begin, end, [](char c) { return c == CarriageReturn || c == EndOfText; });
-        if (line != nullptr) {
-            line->append(begin, stop);
+        const char* const stop = FindLineStop(begin, end);
+        const auto length = static_cast<std::size_t>(stop - begin);
+        if (line != nullptr && line->size() < keep) {
+            line->append(begin, std::min(length, keep - line->size()));
         }
-        position_ += static_cast<std::size_t>(stop - begin);
+        position_ += length;
         if (stop == end) {
+            if (line == nullptr || line->size() >= keep) {
+                PassHoles(descriptor_);
+            }
             continue;
         }
         if (*stop == EndOfText) {
             return;
         }
         ++position_;
-        if (Fill() && buffer_[position_] == LineFeed) {
+        if (fill() && buffer_[position_] == LineFeed) {
             ++position_;
         }
         return;
     }
 }
 
-std::string TextLineReader::ReadLine()
+std::string TextLineReader::readLine(std::size_t keep)
 {
     std::string line;
-    ConsumeLine(&line);
+    consumeLine(&line, keep);
     return line;
 }
 
-void TextLineReader::SkipLine()
+void TextLineReader::skipLine()
 {
-    ConsumeLine(nullptr);
+    consumeLine(nullptr, 0);
 }
 
-void TextLineReader::Close()
+void TextLineReader::rewind()
 {
-    std::FILE* const file = std::exchange(file_, nullptr);
-    errno = 0;
-    if (std::fclose(file) != 0) {
-        ThrowLastError();
+    position_ = 0;
+    end_ = 0;
+    if (descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) < 0) {
+        Throw(errno);
+    }
+}
+
+void TextLineReader::close()
+{
+    const int descriptor = std::exchange(descriptor_, -1);
+    // Linux releases the descriptor even when the close is interrupted.
+    if (descriptor >= 0 && ::close(descriptor) != 0 && errno != EINTR) {
+        Throw(errno);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -10,7 +10,12 @@ namespace chronavell {
 // Reads an 8-bit text file line by line, byte for byte. A carriage return, or a carriage
 // return followed by a line feed, ends a line; a line feed alone is part of the line. The
 // text ends at the physical end of the file or at the first Ctrl-Z, whichever comes first.
-// Every failure of the operating system throws EInOutError.
+//
+// The file is opened once and read through that one descriptor however often the reader
+// rewinds, so that what is read is always the file that was checked, even when another file
+// takes its name meanwhile. Only a regular file is read: anything else at the path (nothing, a
+// directory, a pipe, a device) leaves the reader without a file, and the open never waits for
+// a pipe's writer. Every failure of the operating system throws EInOutError.
 class TextLineReader
 {
 public:
@@ -21,24 +26,25 @@ public:
     TextLineReader(TextLineReader&&) = delete;
     TextLineReader& operator=(TextLineReader&&) = delete;
 
+    // False when there was no regular file to read: every line is then at its end.
+    bool hasFile() const { return descriptor_ >= 0; }
     // True at the end of the text; reading on from there gives empty lines.
-    bool AtEnd();
-    // The next line without its line end; the reader moves past the line end.
-    std::string ReadLine();
-    void SkipLine();
-    void Close();
+    bool atEnd();
+    // The first `keep` bytes of the next line, without its line end; the rest of the line is
+    // passed over, and the reader moves past the line end.
+    std::string readLine(std::size_t keep);
+    void skipLine();
+    // Back to the first line of the same file.
+    void rewind();
+    void close();
 
 private:
-    static constexpr char CarriageReturn = '\r';
-    static constexpr char LineFeed = '\n';
-    static constexpr char EndOfText = '\x1A';
-
-    void ConsumeLine(std::string* line);
+    void consumeLine(std::string* line, std::size_t keep);
     // Makes at least one unread byte available; false at the physical end of the file.
-    bool Fill();
+    bool fill();
 
-    std::FILE* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
+    int descriptor_ = -1;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
 };

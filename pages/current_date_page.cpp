@@ -104,17 +104,6 @@ void CurrentDatePage::showImperialDate(double date)
 
 void CurrentDatePage::showSaying(std::string_view saying)
 {
-    // A saying may be a line of any length, but the label shows three short lines of it at
-    // most: laying out megabytes of text for that would freeze the window.
-    constexpr std::size_t shownBytes = 4096;
-    if (saying.size() > shownBytes) {
-        // Cut before a character, not inside one, so valid UTF-8 stays valid.
-        std::size_t cut = shownBytes;
-        while (cut > 0 && (static_cast<unsigned char>(saying[cut]) & 0xC0U) == 0x80U) {
-            --cut;
-        }
-        saying = saying.substr(0, cut);
-    }
     saying_->setText(DecodeText(saying));
     // A reader hears what the eye sees, not the marks of the underlined letters.
     saying_->setAccessibleName(WithoutMnemonics(saying_->text()));

@@ -32,7 +32,8 @@ public:
 
     // Shows the Imperial date of a date value.
     void showImperialDate(double date);
-    // Shows a saying: 8-bit text, as the sayings file holds it.
+    // Shows a saying: 8-bit text, as the sayings file holds it, already cut to what a label
+    // can show (PickSaying).
     void showSaying(std::string_view saying);
 
 signals:

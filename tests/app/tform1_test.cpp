@@ -166,6 +166,16 @@ TEST_F(MainWindow, DatePickerRange)
     EXPECT_EQ(picker->date(), QDate(9999, 12, 31));
 }
 
+// Before 30 December 1899 a time of day must not carry the start's Imperial date into the next
+// day: noon of 15 June 1850 is year segment 458, 16 June would be 461.
+TEST_F(MainWindow, StartOn15June1850ShowsThatDay)
+{
+    fake_.TheClock.Now = QDateTime(QDate(1850, 6, 15), QTime(12, 0));
+    Start();
+    EXPECT_EQ(Label("Label1"), "0458850.M 2");
+    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "458");
+}
+
 TEST_F(MainWindow, ClickOnTheSayingPicksAgain)
 {
     WriteSayings(

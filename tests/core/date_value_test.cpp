@@ -4,8 +4,15 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace chronavell {
+
+void PrintTo(const CivilDate& date, std::ostream* out)
+{
+    *out << date.Year << '-' << date.Month << '-' << date.Day;
+}
+
 namespace {
 
 TEST(SplitDate, DayOfAValue)
@@ -13,7 +20,7 @@ TEST(SplitDate, DayOfAValue)
     constexpr double halfMillisecond = 0.5 / static_cast<double>(MillisecondsPerDay);
     struct Case
     {
-        double Value;
+        double Value = 0.0;
         CivilDate Expected;
     };
     for (const Case& c : {
@@ -40,6 +47,26 @@ TEST(SplitDate, DayOfAValue)
          }) {
         EXPECT_EQ(SplitDate(c.Value), c.Expected) << std::setprecision(17) << c.Value;
     }
+}
+
+// A time of day must never move a value to another day, before 30 December 1899 least of all,
+// where the fraction counts away from the day's whole part.
+TEST(MakeDateValue, TimeOfDayStaysOnItsDay)
+{
+    constexpr std::int64_t hour = MillisecondsPerDay / 24;
+    for (const std::int64_t day :
+         {std::int64_t{-18'095}, std::int64_t{-2}, std::int64_t{-1}, std::int64_t{0},
+          std::int64_t{1}, FirstDayNumber, LastDayNumber}) {
+        for (const std::int64_t millisecond : {std::int64_t{0}, std::int64_t{1}, 6 * hour,
+                                               12 * hour, 18 * hour, MillisecondsPerDay - 1}) {
+            const double value = MakeDateValue(day, millisecond);
+            EXPECT_EQ(SplitDate(value), CivilFromDayNumber(day)) << day << " at " << millisecond;
+            const double fraction = std::fabs(value - std::trunc(value));
+            EXPECT_EQ(std::llround(fraction * static_cast<double>(MillisecondsPerDay)), millisecond)
+                << day << " at " << millisecond;
+        }
+    }
+    EXPECT_EQ(SplitDate(MakeDateValue(-18'095, 12 * hour)), (CivilDate{1850, 6, 15}));
 }
 
 TEST(DaysInMonth, LeapYearsOfTheGregorianRule)

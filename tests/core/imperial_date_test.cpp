@@ -242,7 +242,7 @@ TEST(CalendarComponent, ReadsAllThreeTextsInOrderBeforeAnyPart)
         const char* Message;
     };
     for (const Case& c :
-         {Case{"", "005", "3", ImperialYearPart, "'' is not a valid integer value"},
+         {Case{"", "005", "3", CalendarDayPart, "'' is not a valid integer value"},
           Case{"   ", "005", "3", CalendarMonthPart, "'   ' is not a valid integer value"},
           Case{"1x", "y", "z", CalendarMonthPart, "'1x' is not a valid integer value"},
           Case{"3", "5 ", "z", CalendarDayPart, "'5 ' is not a valid integer value"},

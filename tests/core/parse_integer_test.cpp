@@ -55,7 +55,9 @@ TEST(ParseInteger, RefusedTextsNameTheTextUnchanged)
                                             "+$1",        "-0x1",        "0x-1",
                                             "1.0",        "1e3",         "١",
                                             "12\n",       "$ 1",         "0 x1",
-                                            "00x1"};
+                                            "00x1",       "$-1",         "x-1",
+                                            "X+1",        "$+1",         "- 1",
+                                            "+ 1"};
     for (const std::string& text : texts) {
         try {
             (void)ParseInteger(text);

@@ -27,15 +27,15 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    fs::path Write(const std::string& bytes)
+    fs::path write(const std::string& bytes)
     {
-        const fs::path file = folder_ / "Sayings.txt";
+        fs::path file = folder_ / "Sayings.txt";
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
     }
 
-    static std::vector<std::string> Loaded(const SayingsTable& table)
+    static std::vector<std::string> loaded(const SayingsTable& table)
     {
         return {table.Items.begin(), table.Items.begin() + (table.LastIndex + 1)};
     }
@@ -78,18 +78,68 @@ TEST_F(SayingsFile, LineRules)
     };
     for (const Case& c : cases) {
         SayingsTable table;
-        LoadSayings(table, Write(c.Bytes));
-        EXPECT_EQ(Loaded(table), c.Expected) << c.Name;
+        LoadSayings(table, write(c.Bytes));
+        EXPECT_EQ(loaded(table), c.Expected) << c.Name;
     }
 }
 
-TEST_F(SayingsFile, LongLinesAreReadWhole)
+TEST_F(SayingsFile, LongLinesKeepTheirFirst64KiB)
 {
-    // Longer than the reader's buffer, with the CR LF split across a buffer boundary.
-    const std::string longLine(64 * 1024 - 1, 'x');
+    // Longer than the reader's buffer, with the CR LF split across a buffer boundary; then
+    // lines past what a saying keeps, whose rest must still end where the line ends.
+    const std::string longLine(MaxSayingBytes - 1, 'x');
+    const std::string overLong(MaxSayingBytes + 1, 'o');
+    const std::string huge(MaxSayingBytes * 5 + 7, 'h');
     SayingsTable table;
-    LoadSayings(table, Write(longLine + "\r\n" + longLine + "y\r\nz"));
-    EXPECT_EQ(Loaded(table), (std::vector<std::string>{longLine, longLine + "y", "z"}));
+    LoadSayings(table,
+                write(longLine + "\r\n" + longLine + "y\r\n" + overLong + "\r" + huge + "\r\nz"));
+    EXPECT_EQ(loaded(table), (std::vector<std::string>{longLine, longLine + "y",
+                                                       overLong.substr(0, MaxSayingBytes),
+                                                       huge.substr(0, MaxSayingBytes), "z"}));
+}
+
+// How many bytes this process has had from read() so far.
+std::uint64_t BytesRead()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:") {
+            return value;
+        }
+    }
+    return 0;
+}
+
+// A sparse file of 2 GiB holds a few bytes on disk; its holes read as NUL bytes. Loading it
+// must neither hold nor read gigabytes of them.
+TEST_F(SayingsFile, SparseFileLoadsWithoutReadingItsHoles)
+{
+    const fs::path file = write("first");
+    constexpr std::uint64_t gibibyte = std::uint64_t{1} << 30U;
+    {
+        std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+        out.seekp(static_cast<std::streamoff>(gibibyte));
+        out << "\r\nsecond\r\n";
+    }
+    fs::resize_file(file, 2 * gibibyte);
+
+    const std::uint64_t before = BytesRead();
+    SayingsTable table;
+    LoadSayings(table, file);
+    const std::uint64_t read = BytesRead() - before;
+
+    EXPECT_LT(read, std::uint64_t{4} << 20U);
+    // Sizes first: a failure must not print gigabytes.
+    ASSERT_EQ(table.LastIndex, 2);
+    for (const std::string& saying : table.Items) {
+        ASSERT_LE(saying.size(), MaxSayingBytes);
+    }
+    std::string first = "first";
+    first.resize(MaxSayingBytes, '\0');
+    EXPECT_EQ(loaded(table),
+              (std::vector<std::string>{first, "second", std::string(MaxSayingBytes, '\0')}));
 }
 
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
@@ -99,7 +149,7 @@ TEST_F(SayingsFile, KeepsTheFirst101Lines)
         bytes += "saying " + std::to_string(i) + "\r\n";
     }
     SayingsTable table;
-    LoadSayings(table, Write(bytes));
+    LoadSayings(table, write(bytes));
     EXPECT_EQ(table.LastIndex, 100);
     EXPECT_EQ(table.Items.front(), "saying 0");
     EXPECT_EQ(table.Items.back(), "saying 100");
@@ -112,7 +162,7 @@ TEST_F(SayingsFile, ExactlyFilledTable)
         bytes += std::to_string(i) + "\r";
     }
     SayingsTable table;
-    LoadSayings(table, Write(bytes));
+    LoadSayings(table, write(bytes));
     EXPECT_EQ(table.LastIndex, 100);
     EXPECT_EQ(table.Items[100], "100");
 }
@@ -131,11 +181,27 @@ TEST_F(SayingsFile, NoFileLeavesNoSaying)
     EXPECT_EQ(PickSaying(table, 0), MissingSayingsText);
 }
 
+// The file beside the program, never one of the same name in the folder the program was
+// started from: a path that is not absolute names no file.
+TEST_F(SayingsFile, RelativePathIsNoFile)
+{
+    write("from the working folder\r\n");
+    const fs::path saved = fs::current_path();
+    fs::current_path(folder_);
+    for (const fs::path& path :
+         {fs::path(""), fs::path("Sayings.txt"), fs::path("./Sayings.txt")}) {
+        SayingsTable table;
+        LoadSayings(table, path);
+        EXPECT_EQ(table.LastIndex, -1) << path;
+    }
+    fs::current_path(saved);
+}
+
 TEST_F(SayingsFile, ReloadClearsSlotsOfTheEarlierLoad)
 {
     SayingsTable table;
-    LoadSayings(table, Write("a\r\nb\r\nc\r\n"));
-    LoadSayings(table, Write("z\r\n"));
+    LoadSayings(table, write("a\r\nb\r\nc\r\n"));
+    LoadSayings(table, write("z\r\n"));
     EXPECT_EQ(table.LastIndex, 0);
     EXPECT_EQ(table.Items[1], "");
 }
@@ -159,7 +225,7 @@ int LoadUnreadable(const fs::path& file)
 
 TEST_F(SayingsFile, UnreadableFileIsAccessDenied)
 {
-    const fs::path file = Write("a\r\nb\r\n");
+    const fs::path file = write("a\r\nb\r\n");
     fs::permissions(file, fs::perms::none);
     // The unprivileged child must be able to reach the folder, though not read the file.
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
@@ -174,7 +240,7 @@ TEST_F(SayingsFile, NoFreeDescriptorIsTooManyOpenFiles)
     GTEST_SKIP() << "the sanitizers check memory through descriptors of their own, and with "
                     "none left they take every object for a bad one";
 #endif
-    const fs::path file = Write("a\r\n");
+    const fs::path file = write("a\r\n");
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
     const int lowestFree = ::dup(0);
@@ -231,7 +297,7 @@ TEST(InOutError, FromErrno)
           Case{EMFILE, 4, "Too many open files"}, Case{ENFILE, 4, "Too many open files"},
           Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "I/O error 5"},
           Case{EISDIR, EISDIR, "I/O error 21"}}) {
-        const EInOutError error = EInOutError::FromErrno(c.Errno);
+        const EInOutError error = EInOutError::fromErrno(c.Errno);
         EXPECT_EQ(error.ErrorCode, c.Code) << c.Errno;
         EXPECT_STREQ(error.what(), c.Message) << c.Errno;
     }
@@ -267,10 +333,11 @@ TEST(PickSaying, EveryIndexIsReachableAndNoneBeyond)
     for (int count : hits) {
         EXPECT_GT(count, 0);
     }
-    // A table that claims more than its slots is read no further than its last slot.
-    table.LastIndex = 1'000'000;
+    // A table that claims more than its slots picks among the slots it has.
+    SayingsTable claiming = table;
+    claiming.LastIndex = 1'000'000;
     for (std::uint32_t ms = 0; ms < 86'400'000; ms += 86'399) {
-        EXPECT_NO_THROW((void)PickSaying(table, ms));
+        EXPECT_EQ(PickSaying(claiming, ms), PickSaying(table, ms)) << ms;
     }
 }
 
@@ -284,6 +351,36 @@ TEST(PickSaying, QuotesKeepBlanksAndEmptySayings)
     EXPECT_EQ(PickSaying(table, 5), "\"\"");
     table.LastIndex = -1;
     EXPECT_EQ(PickSaying(table, 5), MissingSayingsText);
+}
+
+// The label shows no more than ShownSayingBytes of the quoted saying, and a pick builds no
+// more: the cut falls before a UTF-8 character, never inside one.
+TEST(PickSaying, CutsToWhatTheLabelShows)
+{
+    const auto x = [](std::size_t count) { return std::string(count, 'x'); };
+    struct Case
+    {
+        const char* Name;
+        std::string Saying;
+        std::string Shown;
+    };
+    const std::vector<Case> cases = {
+        {"fits with both quotes", x(4094), '"' + x(4094) + '"'},
+        {"the closing quote is cut", x(4095), '"' + x(4095)},
+        {"a long saying", x(MaxSayingBytes), '"' + x(4095)},
+        {"a character ending at the cut", x(4093) + "\xC3\xA9y", '"' + x(4093) + "\xC3\xA9"},
+        {"a character across the cut", x(4094) + "\xC3\xA9", '"' + x(4094)},
+        {"a three-byte character across the cut", x(4093) + "\xE2\x82\xAC", '"' + x(4093)},
+        {"single-byte text is cut at the byte", std::string(5000, '\xE9'),
+         '"' + std::string(4095, '\xE9')},
+        {"nothing but continuation bytes", std::string(5000, '\x80'), ""},
+    };
+    SayingsTable table;
+    table.LastIndex = 0;
+    for (const Case& c : cases) {
+        table.Items[0] = c.Saying;
+        EXPECT_EQ(PickSaying(table, 5), c.Shown) << c.Name;
+    }
 }
 
 } // namespace

@@ -5,11 +5,13 @@
 // The expected lines come from a splitter written here from the file rules: a carriage
 // return, alone or followed by a line feed, ends a line; a lone line feed stays in the line;
 // the first Ctrl-Z ends the text; a line end at the very end opens no further line; only the
-// first 101 lines are kept.
+// first 101 lines are kept, each of them to its first 64 KiB. A pick shows the quoted line
+// cut to 4096 bytes, moved back before any UTF-8 continuation byte at the cut.
 
 #include "core/sayings.h"
 #include "fuzz_check.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +27,8 @@ namespace chronavell::fuzz {
 namespace {
 
 constexpr std::size_t MaxSayings = 101;
+constexpr std::size_t KeptBytes = 65536;
+constexpr std::size_t ShownBytes = 4096;
 constexpr char EndOfText = '\x1A';
 
 std::vector<std::string_view> ReferenceLines(std::string_view text)
@@ -35,16 +39,29 @@ std::vector<std::string_view> ReferenceLines(std::string_view text)
     while (start < text.size() && lines.size() < MaxSayings) {
         const std::size_t end = text.find('\r', start);
         if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
+            lines.push_back(text.substr(start, KeptBytes));
             break;
         }
-        lines.push_back(text.substr(start, end - start));
+        lines.push_back(text.substr(start, std::min(end - start, KeptBytes)));
         start = end + 1;
         if (start < text.size() && text[start] == '\n') {
             ++start;
         }
     }
     return lines;
+}
+
+std::string ReferenceShown(std::string_view line)
+{
+    std::string quoted = "\"" + std::string(line) + "\"";
+    if (quoted.size() > ShownBytes) {
+        std::size_t cut = ShownBytes;
+        while (cut > 0 && (static_cast<unsigned char>(quoted[cut]) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        quoted.resize(cut);
+    }
+    return quoted;
 }
 
 // The generator the pick is defined by: a 32-bit linear congruential step from the
@@ -184,7 +201,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const std::size_t index = ReferencePick(millisecond, count);
-        CHRONAVELL_CHECK(shown == "\"" + std::string(expected[index]) + "\"",
+        CHRONAVELL_CHECK(shown == ReferenceShown(expected[index]),
                          "picked '" + Escaped(shown.substr(0, 80)) + "', expected saying " +
                              std::to_string(index) + at);
     }
