@@ -24,7 +24,7 @@ const QColor Aqua(0, 255, 255);
 const QColor Violet(128, 0, 255);
 const QColor Lime(0, 255, 0);
 
-// A one-line caption as wide and high as its text.
+// A one-line caption, made as wide and high as its text when the page is first shown.
 TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const QFont& font,
                         const QColor& colour, const QString& text)
 {
@@ -32,7 +32,6 @@ TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const Q
     label->setFont(font);
     label->setTextColour(colour);
     label->setText(text);
-    label->fitToText();
     return label;
 }
 
@@ -112,6 +111,22 @@ AboutPage::AboutPage(SiteOpener& opener, QWidget* parent)
     icon_->setGeometry(iconPanel_->contentsRect());
     icon_->setDeferredImage([] { return ReadPng(QStringLiteral(":/assets/icon-32.png")); });
     icon_->setStretch(true);
+}
+
+void AboutPage::showEvent(QShowEvent* event)
+{
+    // Measured when first shown, not at start: the captions' four faces and sizes cost 12
+    // million instructions before the first frame, an eighth of the start-up
+    // (bench/startup/profile.sh, 2026-12-08), for a page most starts never show.
+    if (!captionsFitted_) {
+        captionsFitted_ = true;
+        for (TextLabel* caption : {version_, copyrightSign_, rightsNotice_, title_, firstCredit_,
+                                   secondCredit_, thirdCredit_, timelineLink_}) {
+            caption->fitToText();
+        }
+        timelineLinkArea_->setGeometry(timelineLink_->rect());
+    }
+    QWidget::showEvent(event);
 }
 
 void AboutPage::Label59Click()

@@ -23,11 +23,15 @@ class AboutPage : public QWidget
 public:
     explicit AboutPage(SiteOpener& opener, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Marks the hidden link as visited and opens the timeline contributor's site.
     void Label59Click();
 
     SiteOpener& opener_;
+    bool captionsFitted_ = false;
     // In painting order, the bottom one first.
     TGradientFill* gradient_;
     TextLabel* version_;

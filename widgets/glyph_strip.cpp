@@ -1,12 +1,9 @@
 #include "widgets/glyph_strip.h"
 
-#include "widgets/deferred_icon_engine.h"
 #include "widgets/png_file.h"
 
 #include <QImage>
 #include <QPixmap>
-
-#include <stdexcept>
 
 namespace chronavell {
 namespace {
@@ -27,23 +24,20 @@ QPixmap Frame(const QImage& strip, int index)
     return QPixmap::fromImage(frame);
 }
 
-QIcon ReadGlyphStrip(const QString& path)
+} // namespace
+
+QIcon GlyphStripIcon(const QString& path)
 {
     const QImage strip = ReadPng(path);
     if (strip.isNull() || strip.width() < 2 * strip.height()) {
-        throw std::runtime_error("The glyph " + path.toStdString() + " cannot be read");
+        // Built into the program: only a broken build gets here, and a blank button says so.
+        qWarning("The glyph %s cannot be read", qPrintable(path));
+        return {};
     }
     QIcon icon;
     icon.addPixmap(Frame(strip, 0), QIcon::Normal);
     icon.addPixmap(Frame(strip, 1), QIcon::Disabled);
     return icon;
-}
-
-} // namespace
-
-QIcon GlyphStripIcon(const QString& path)
-{
-    return QIcon(new DeferredIconEngine([path] { return ReadGlyphStrip(path); }));
 }
 
 } // namespace chronavell

@@ -1,10 +1,10 @@
 #include "widgets/picture.h"
 
-#include "widgets/make_once.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <exception>
 #include <utility>
 
 namespace chronavell {
@@ -36,7 +36,17 @@ const QImage& Picture::image() const
 
 void Picture::makeDeferred() const
 {
-    MakeOnce(make_, image_);
+    if (!make_) {
+        return;
+    }
+    const std::function<QImage()> make = std::exchange(make_, nullptr);
+    // Drawing is no place for an error to escape into the event loop: a picture built into the
+    // program only fails to decode in a broken build, and then stays blank.
+    try {
+        image_ = make();
+    } catch (const std::exception& error) {
+        qWarning("%s", error.what());
+    }
 }
 
 void Picture::setStretch(bool on)
