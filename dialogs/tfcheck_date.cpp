@@ -6,9 +6,13 @@
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QToolButton>
+
+#include <array>
 
 namespace chronavell {
 namespace {
@@ -22,7 +26,7 @@ struct ClassEntry
 
 // Each explanation is cut to its box: the narrower ones at the bottom keep clear of the Close
 // button, and the class 6 text stops short of its second line below.
-const std::array<ClassEntry, TFCheckDate::ClassCount> Classes{{
+const std::array<ClassEntry, 10> Classes{{
     {39,
      {56, 40, 345, 16},
      "Homeworld. An Earth-standard date for an event that took place on Earth itself."},
@@ -71,11 +75,9 @@ const QColor ExplanationYellow(255, 255, 0);
 TFCheckDate::TFCheckDate(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      GradientFill1(
+      gradient_(
           PlaceControl<TGradientFill>(this, QStringLiteral("GradientFill1"), {0, 0, 415, 385})),
-      SpeedButton1(
-          PlaceControl<QToolButton>(this, QStringLiteral("SpeedButton1"), {360, 328, 50, 50})),
-      TitleLabel(PlaceControl<TextLabel>(this, QStringLiteral("TitleLabel"), {16, 4, 186, 24}))
+      close_(PlaceControl<QToolButton>(this, QStringLiteral("SpeedButton1"), {360, 328, 50, 50}))
 {
     setObjectName(QStringLiteral("FCheckDate"));
     setWindowTitle(QStringLiteral("Check Date Classes"));
@@ -83,32 +85,34 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     setFixedSize(415, 385);
     setModal(true);
 
-    GradientFill1->setColorFrom(Qt::black);
-    GradientFill1->setColor(QColor(108, 108, 255));
-    GradientFill1->setFillDirection(TFillDirection::fdTopToBottom);
+    gradient_->setColorFrom(Qt::black);
+    gradient_->setColor(QColor(108, 108, 255));
+    gradient_->setFillDirection(TFillDirection::fdTopToBottom);
 
     // Flat: the gradient shows through until the pointer comes over the button.
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setText(QStringLiteral("Close"));
+    close_->setAutoRaise(true);
+    close_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    close_->setFocusPolicy(Qt::NoFocus);
+    close_->setText(QStringLiteral("Close"));
     QFont closeFont = FormFont(SansSerifFace, 11, true);
     closeFont.setUnderline(true);
-    SpeedButton1->setFont(closeFont);
+    close_->setFont(closeFont);
     // Never a face: under the pointer only a raised frame appears, pressed a sunken one. The
     // styles' own hover face is light and would wash the white caption out.
-    SpeedButton1->setStyleSheet(QStringLiteral(
+    close_->setStyleSheet(QStringLiteral(
         "QToolButton { background: transparent; color: white; border: 1px solid transparent; }"
         "QToolButton:hover { border-color: white grey grey white; }"
         "QToolButton:pressed { border-color: grey white white grey; }"));
-    SpeedButton1->setCursor(Qt::PointingHandCursor);
-    SpeedButton1->setToolTip(QStringLiteral("Close this window"));
-    connect(SpeedButton1, &QToolButton::clicked, this, &TFCheckDate::SpeedButton1Click);
+    close_->setCursor(Qt::PointingHandCursor);
+    close_->setToolTip(QStringLiteral("Close this window"));
+    connect(close_, &QToolButton::clicked, this, &TFCheckDate::SpeedButton1Click);
 
-    TitleLabel->setText(QStringLiteral("Check Date Classes"));
-    TitleLabel->setFont(FormFont(SansSerifFace, 19, true));
-    TitleLabel->setTextColour(Qt::white);
+    auto* title = PlaceControl<TextLabel>(this, QStringLiteral("TitleLabel"), {16, 4, 186, 24});
+    title->setText(QStringLiteral("Check Date Classes"));
+    title->setFont(FormFont(SansSerifFace, 19, true));
+    title->setTextColour(Qt::white);
 
+    const QFont captionFont = FormFont(SansSerifFace, 11, true);
     const QFont explanationFont = FormFont(SmallFace, 9);
     const auto explain = [&](const QString& name, QRect box, const char* text) {
         auto* label = PlaceControl<TextLabel>(this, name, box);
@@ -116,28 +120,24 @@ TFCheckDate::TFCheckDate(QWidget* parent)
         label->setFont(explanationFont);
         label->setTextColour(ExplanationYellow);
         label->setWordWrap(true);
-        return label;
     };
     for (std::size_t index = 0; index < Classes.size(); ++index) {
-        ClassTexts.at(index) = explain(QStringLiteral("ClassText%1").arg(index),
-                                       Classes.at(index).TextBox, Classes.at(index).Text);
-    }
-    Class6Note = explain(QStringLiteral("Class6Note"), {56, 245, 281, 25}, Class6NoteText);
-
-    const QFont captionFont = FormFont(SansSerifFace, 11, true);
-    for (std::size_t index = 0; index < Classes.size(); ++index) {
+        const ClassEntry& entry = Classes.at(index);
         auto* caption = PlaceControl<TextLabel>(this, QStringLiteral("ClassCaption%1").arg(index),
-                                                {5, Classes.at(index).CaptionTop, 46, 13});
+                                                {5, entry.CaptionTop, 46, 13});
         caption->setText(QStringLiteral("Class %1:").arg(index));
         caption->setFont(captionFont);
         caption->setTextColour(Qt::white);
-        ClassCaptions.at(index) = caption;
+        explain(QStringLiteral("ClassText%1").arg(index), entry.TextBox, entry.Text);
+        if (index == 6) {
+            explain(QStringLiteral("Class6Note"), {56, 245, 281, 25}, Class6NoteText);
+        }
     }
 
     // Wider than the dialog on purpose: the bar runs off the right-hand edge.
-    WhiteRule = PlaceControl<Shape>(this, QStringLiteral("WhiteRule"), {16, 26, 600, 4});
-    WhiteRule->setPen(Qt::white, 1);
-    WhiteRule->setFill(Qt::white);
+    auto* rule = PlaceControl<Shape>(this, QStringLiteral("WhiteRule"), {16, 26, 600, 4});
+    rule->setPen(Qt::white, 1);
+    rule->setFill(Qt::white);
 }
 
 void TFCheckDate::showModal(QWidget* parent)
@@ -146,7 +146,20 @@ void TFCheckDate::showModal(QWidget* parent)
     // dialog is not deleted a second time.
     const QPointer<TFCheckDate> dialog = new TFCheckDate(parent);
     const auto destroy = qScopeGuard([&dialog] { delete dialog.data(); });
+    dialog->centreOnScreen();
     dialog->exec();
+}
+
+void TFCheckDate::centreOnScreen()
+{
+    // A compositor that places windows itself, as Wayland's do, is left to it: there a window
+    // cannot choose its own position.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    const QRect whole = screen->geometry();
+    move(whole.x() + (whole.width() - width()) / 2, whole.y() + (whole.height() - height()) / 2);
 }
 
 void TFCheckDate::SpeedButton1Click()

@@ -4,7 +4,7 @@
 #include "core/imperial_date.h"
 #include "core/parse_date_text.h"
 #include "pages/digit_field.h"
-#include "widgets/deferred_popup_combo_box.h"
+#include "widgets/drop_down_list.h"
 #include "widgets/form_fonts.h"
 #include "widgets/glyph_strip.h"
 #include "widgets/picture.h"
@@ -126,7 +126,7 @@ ConversionPage::ConversionPage(QWidget* parent)
       segment_(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, SegmentBounds, "Year Segment")),
       imperialYear_(PlaceField(this, "IYear", {296, 88, 49, 28}, ImperialYearBounds, "Year")),
       millennium_(PlaceField(this, "IMill", {376, 88, 33, 28}, MillenniumBounds, "Millennium")),
-      checkClass_(PlaceControl<DeferredPopupComboBox>(this, "ComboBox", {2, 16, 111, 19})),
+      checkClass_(PlaceControl<DropDownList>(this, "ComboBox", {2, 16, 111, 19}, 11)),
       help_(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
                         "Help with \"Check Date\"")),
       lampFrames_(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))

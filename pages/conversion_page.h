@@ -9,7 +9,7 @@ class QToolButton;
 
 namespace chronavell {
 
-class DeferredPopupComboBox;
+class DropDownList;
 class DigitField;
 class Picture;
 class TextLabel;
@@ -87,7 +87,7 @@ private:
     DigitField* segment_;
     DigitField* imperialYear_;
     DigitField* millennium_;
-    DeferredPopupComboBox* checkClass_;
+    DropDownList* checkClass_;
     QToolButton* help_;
     Picture* lampFrames_;
 

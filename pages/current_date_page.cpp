@@ -1,6 +1,7 @@
 #include "pages/current_date_page.h"
 
 #include "core/imperial_date.h"
+#include "widgets/date_picker.h"
 #include "widgets/form_fonts.h"
 #include "widgets/hotspot.h"
 #include "widgets/jpeg_decoder.h"
@@ -10,7 +11,6 @@
 #include "widgets/text_decoding.h"
 #include "widgets/text_label.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -23,7 +23,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
       imperialDate_(PlaceControl<TextLabel>(this, "Label1", {160, 12, 281, 29})),
       warriors_(PlaceControl<Picture>(this, "Image3", {-32, -21, 201, 177})),
       registeredMark_(PlaceControl<TextLabel>(this, "Label56", {103, 124, 43, 26})),
-      picker_(PlaceControl<QDateEdit>(this, "DateTimePicker", {3, 2, 97, 21})),
+      picker_(PlaceControl<DatePicker>(this, "DateTimePicker", {3, 2, 97, 21})),
       newSaying_(PlaceControl<QPushButton>(this, "Button1", {8, 56, 89, 25})),
       // The saying answers clicks as a button would; the label beneath only shows it.
       sayingArea_(PlaceControl<Hotspot>(saying_, "SayingArea", saying_->rect()))
@@ -58,7 +58,6 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     registeredMark_->setShowMnemonic(true);
     registeredMark_->setAccessibleDescription(QStringLiteral("Registered mark"));
 
-    picker_->setCalendarPopup(true);
     // The calendar's last day. Qt's date edit refuses anything before the year 100, so that
     // is the earliest it can offer; its default of 1752 would hide centuries for no reason.
     picker_->setMaximumDate(QDate(9999, 12, 31));
@@ -72,7 +71,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     pickerColours.setColor(QPalette::Base, QColor(187, 187, 255));
     pickerColours.setColor(QPalette::Text, Qt::white);
     picker_->setPalette(pickerColours);
-    connect(picker_, &QDateEdit::dateChanged, this, &CurrentDatePage::pickedDayChanged);
+    connect(picker_, &DatePicker::dateChanged, this, &CurrentDatePage::pickedDayChanged);
 
     newSaying_->setText(QStringLiteral("New Saying"));
     newSaying_->setAccessibleDescription(QStringLiteral("Shows another saying"));

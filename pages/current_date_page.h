@@ -5,11 +5,11 @@
 
 #include <string_view>
 
-class QDateEdit;
 class QPushButton;
 
 namespace chronavell {
 
+class DatePicker;
 class Hotspot;
 class Picture;
 class Shape;
@@ -50,7 +50,7 @@ private:
     TextLabel* imperialDate_;
     Picture* warriors_;
     TextLabel* registeredMark_;
-    QDateEdit* picker_;
+    DatePicker* picker_;
     QPushButton* newSaying_;
     Hotspot* sayingArea_;
 };

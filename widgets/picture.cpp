@@ -1,6 +1,5 @@
 #include "widgets/picture.h"
 
-
 #include <QPaintEvent>
 #include <QPainter>
 

@@ -4,9 +4,11 @@
 #include "support/qt_printers.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -339,6 +341,39 @@ TEST_F(ConversionPageTest, ClassListPopupMadeOnFirstOpeningInTheListsFaceAndColo
     larger.setPixelSize(12);
     list->setFont(larger);
     EXPECT_EQ(popup->font().pixelSize(), 12);
+}
+
+// The class list drops down below its box as a list of ten 11-pixel rows, all in view, whichever
+// class is chosen; only without room below does it open above.
+TEST_F(ConversionPageTest, ClassListDropsDownBelowItsBoxInTenElevenPixelRows)
+{
+    auto* list = page_.findChild<QComboBox*>("ComboBox");
+    const QRect screen = list->screen()->availableGeometry();
+    for (const int top : {screen.top() + 10, screen.bottom() - 60}) {
+        page_.move(screen.left() + 10, top);
+        QApplication::processEvents();
+        for (const int chosen : {0, 9}) {
+            list->setCurrentIndex(chosen);
+            list->showPopup();
+            QAbstractItemView* view = list->view();
+            const QRect popup = view->window()->frameGeometry();
+            const QRect box(list->mapToGlobal(QPoint(0, 0)), list->size());
+            const QString where = QStringLiteral("window at %1, class %2").arg(top).arg(chosen);
+            for (int row = 0; row < 10; ++row) {
+                const QRect shown = view->visualRect(view->model()->index(row, 0));
+                EXPECT_EQ(shown.height(), 11) << where << " row " << row;
+                EXPECT_TRUE(view->viewport()->rect().contains(shown)) << where << " row " << row;
+            }
+            EXPECT_LE(popup.height(), 10 * 11 + 8) << where;
+            // Touching the box, or overlapping its edge by a pixel.
+            if (top < screen.center().y()) {
+                EXPECT_NEAR(popup.top(), box.bottom() + 1, 1) << where;
+            } else {
+                EXPECT_NEAR(popup.bottom(), box.top() - 1, 1) << where;
+            }
+            list->hidePopup();
+        }
+    }
 }
 
 // Whatever the user types, the field ends all digits and within its range.

@@ -1,13 +1,19 @@
-#include "widgets/deferred_popup_combo_box.h"
+#include "widgets/drop_down_list.h"
+
+#include "widgets/drop_down_style.h"
+#include "widgets/fixed_row_delegate.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
 
 namespace chronavell {
 
-DeferredPopupComboBox::DeferredPopupComboBox(QWidget* parent) : QComboBox(parent) {}
+DropDownList::DropDownList(int rowHeight, QWidget* parent)
+    : QComboBox(parent), rowHeight_(rowHeight)
+{
+}
 
-void DeferredPopupComboBox::setPopupPalette(const QPalette& colours)
+void DropDownList::setPopupPalette(const QPalette& colours)
 {
     popupColours_ = colours;
     if (popupMade_) {
@@ -15,24 +21,29 @@ void DeferredPopupComboBox::setPopupPalette(const QPalette& colours)
     }
 }
 
-void DeferredPopupComboBox::makePopup()
+void DropDownList::makePopup()
 {
     if (!popupMade_) {
         popupMade_ = true;
+        // A style of its own makes the list's popup as it is set, so it comes with the popup.
+        auto* style = new DropDownStyle;
+        style->setParent(this);
+        setStyle(style);
         view()->setPalette(popupColours_);
+        view()->setItemDelegate(new FixedRowDelegate(rowHeight_, view()));
         // Qt's own handling of the list's face, put off until there was a popup to give it to.
         QEvent fontChange(QEvent::FontChange);
         QComboBox::changeEvent(&fontChange);
     }
 }
 
-void DeferredPopupComboBox::showPopup()
+void DropDownList::showPopup()
 {
     makePopup();
     QComboBox::showPopup();
 }
 
-void DeferredPopupComboBox::changeEvent(QEvent* event)
+void DropDownList::changeEvent(QEvent* event)
 {
     // The only thing the list does with a new font is hand it to its popup, making the popup
     // to do so; without one there is nothing to hand it to yet.

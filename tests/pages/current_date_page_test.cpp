@@ -1,0 +1,71 @@
+#include "pages/current_date_page.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace chronavell {
+namespace {
+
+class CurrentDatePageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        page_.resize(437, 144);
+        page_.show();
+        page_.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page_));
+    }
+
+    CurrentDatePage page_;
+
+    QDateEdit* Picker() const { return page_.findChild<QDateEdit*>("DateTimePicker"); }
+    QCalendarWidget* OpenCalendar() const
+    {
+        auto* calendar = Picker()->calendarWidget();
+        return calendar != nullptr && calendar->isVisible() ? calendar : nullptr;
+    }
+};
+
+// The whole picker shows the pointing hand, its text as well as its arrow.
+TEST_F(CurrentDatePageTest, PickerShowsTheHandAllOver)
+{
+    QDateEdit* picker = Picker();
+    for (int x = 2; x < picker->width() - 2; x += 4) {
+        const QPoint at(x, picker->height() / 2);
+        const QWidget* under = picker->childAt(at) != nullptr ? picker->childAt(at) : picker;
+        EXPECT_EQ(under->cursor().shape(), Qt::PointingHandCursor) << x;
+    }
+}
+
+// Alt+Down and F4 open the calendar, as they open a drop-down list, and leave the day alone;
+// the calendar keeps the desktop's colours, not the box's lavender and white.
+TEST_F(CurrentDatePageTest, CalendarOpensFromTheKeyboardInTheDesktopsColours)
+{
+    QDateEdit* picker = Picker();
+    const QDate day = picker->date();
+    const QPalette desktop = QApplication::palette();
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Down, Qt::KeyboardModifiers(Qt::AltModifier)},
+          std::pair{Qt::Key_F4, Qt::KeyboardModifiers()}}) {
+        picker->setFocus();
+        QTest::keyClick(picker, key, modifiers);
+        QCalendarWidget* calendar = OpenCalendar();
+        ASSERT_NE(calendar, nullptr) << key;
+        EXPECT_EQ(picker->date(), day);
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Window,
+                                               QPalette::WindowText, QPalette::AlternateBase}) {
+            EXPECT_EQ(calendar->palette().color(role), desktop.color(role)) << role;
+        }
+        calendar->window()->hide();
+    }
+    EXPECT_NE(picker->palette().color(QPalette::Base), desktop.color(QPalette::Base));
+}
+
+} // namespace
+} // namespace chronavell

@@ -1,0 +1,14 @@
+#include "widgets/drop_down_style.h"
+
+namespace chronavell {
+
+int DropDownStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                             QStyleHintReturn* returnData) const
+{
+    if (hint == SH_ComboBox_Popup) {
+        return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+} // namespace chronavell
