@@ -2,18 +2,19 @@
 
 #include "app/clock.h"
 #include "app/executable_location.h"
-#include "app/picker_date_format.h"
 #include "app/regional_settings.h"
 #include "app/timer.h"
 #include "app/window_requests.h"
 #include "core/imperial_date.h"
 #include "dialogs/tfcheck_date.h"
 #include "widgets/form_fonts.h"
+#include "widgets/picker_date_format.h"
 #include "widgets/png_file.h"
 #include "widgets/tabbed_notebook.h"
 
 #include <QEvent>
 #include <QIcon>
+#include <QShortcut>
 
 namespace chronavell {
 namespace {
@@ -32,9 +33,9 @@ Timer* MakeTimer(Clock& clock, QObject* owner, const char* name, std::chrono::mi
 } // namespace
 
 TForm1::TForm1(const Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       platform_(platform), guard_(platform.Reporter), notebook_(new TabbedNotebook(this)),
       currentDate_(new CurrentDatePage), conversion_(new ConversionPage),
       timeline_(new TimelinePage), links_(new LinksPage(platform.Opener)),
@@ -53,9 +54,11 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/assets/icon-32.png")))));
     setFixedSize(445, 172);
     move(8, 9);
+    // A screen reader names the window by the program, not by the ticking caption.
+    setAccessibleName(QStringLiteral("Chronavell"));
 
     notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
-    notebook_->setGeometry(0, 0, 445, 172);
+    setCentralWidget(notebook_);
     notebook_->setPageArea(QRect(4, 24, 437, 144));
     for (const auto& [page, name, caption] :
          {std::tuple<QWidget*, const char*, const char*>{currentDate_, "CurrentDate",
@@ -83,6 +86,11 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     connect(conversion_, &ConversionPage::helpClicked, this, guarded(&TForm1::SpeedButton3Click));
     connect(conversion_, &ConversionPage::millenniumChanged, this, guarded(&TForm1::PlaceYouRHere));
     connect(captionClock_, &Timer::timeout, this, guarded(&TForm1::Timer1Timer));
+    // F1 is help from anywhere in the window; Ctrl+Q closes it, and the program with it.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            guarded(&TForm1::SpeedButton3Click));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &TForm1::close);
     connect(blinkPeriod_, &Timer::timeout, this, guarded(&TForm1::Timer2Timer));
     connect(blinkCountdown_, &Timer::timeout, this, guarded(&TForm1::Timer3Timer));
 }
@@ -110,6 +118,7 @@ void TForm1::readRegionalSettings()
     const QLocale locale = platform_.Regional.locale();
     timeFormat_ = CaptionTimeFormat::fromLocale(locale);
     currentDate_->setDateFormat(PickerDateFormat(locale));
+    conversion_->setRegion(locale);
 }
 
 // Each step that needs the present moment reads the clock afresh.
@@ -145,10 +154,15 @@ void TForm1::DateTimePickerChange()
 
 void TForm1::showCaption()
 {
-    setWindowTitle(
-        QStringLiteral("[") +
-        QString::fromStdString(ImperialDateText(DateValueOf(currentDate_->pickedDay()))) +
-        QStringLiteral("] : ") + timeFormat_.text(platform_.TheClock.localNow().time()));
+    const QString picked =
+        QString::fromStdString(ImperialDateText(DateValueOf(currentDate_->pickedDay())));
+    setWindowTitle(QStringLiteral("[") + picked + QStringLiteral("] : ") +
+                   timeFormat_.text(platform_.TheClock.localNow().time()));
+    // Told only when it changes: a reader hears nothing of the ticking time.
+    const QString description = QStringLiteral("Imperial date of the picked day: ") + picked;
+    if (accessibleDescription() != description) {
+        setAccessibleDescription(description);
+    }
     // The clock's tick is the one wake-up a second the window cannot avoid; the window
     // system's echo of the new title should cost one more at most.
     SendWindowRequests();

@@ -10,7 +10,7 @@
 #include "pages/links_page.h"
 #include "pages/timeline_page.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <string>
 
@@ -22,7 +22,7 @@ class Timer;
 // The main window: five tabbed pages, the caption clock, the lamp's timers and the start
 // sequence. It wires the pages together; each page keeps its own behaviour. Everything the
 // user or a timer sets off runs inside the one error guard.
-class TForm1 : public QWidget
+class TForm1 : public QMainWindow
 {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "core/imperial_date.h"
 
 #include "core/date_value.h"
+#include "core/imperial_date_parts.h"
 
 #include <array>
 #include <charconv>
@@ -121,19 +122,11 @@ std::int32_t ParseInteger(std::string_view text)
 std::string ImperialDateText(double date)
 {
     const CivilDate day = SplitDate(date);
-    DecimalBuffer buffer{};
-    // "0", the segment padded to three digits, the year within the millennium, ".M " and the
-    // millennium: short enough for the string's own small buffer, so nothing is allocated.
-    std::string text = "0";
-    const std::string_view segment = DecimalText(YearSegment(day.Month, day.Day), buffer);
-    if (segment.size() < 3) {
-        text.append(3 - segment.size(), '0');
-    }
-    text += segment;
-    text += YearOfMillennium(day.Year, buffer);
-    text += ".M ";
-    text += DecimalText(Millennium(day.Year, day.Year), buffer);
-    return text;
+    // Below the year 1000 the millennium is 0 and the year stands whole; from 1000 on its last
+    // three digits are the year within the millennium.
+    const auto millennium = static_cast<std::int32_t>(Millennium(day.Year, day.Year));
+    return ImperialDateTextOf({0, YearSegment(day.Month, day.Day),
+                               millennium == 0 ? day.Year : day.Year % 1000, millennium});
 }
 
 std::string ImperialComponent(std::int32_t year, int part, double date)

@@ -1,5 +1,8 @@
 #include "core/imperial_date_parts.h"
 
+#include <array>
+#include <charconv>
+
 namespace chronavell {
 namespace {
 
@@ -15,6 +18,18 @@ std::int32_t DigitsValue(std::string_view digits)
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+// The decimal text of a number, zero-padded to at least `width` digits.
+void AppendDecimal(std::string& text, std::int32_t value, std::size_t width)
+{
+    std::array<char, 12> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    if (length < width) {
+        text.append(width - length, '0');
+    }
+    text.append(digits.data(), length);
 }
 
 } // namespace
@@ -48,6 +63,17 @@ std::optional<ImperialDateParts> ReadImperialDateParts(std::string_view text)
     return ImperialDateParts{text.front() - '0', DigitsValue(segment),
                              DigitsValue(text.substr(1 + segmentLength, run - 1 - segmentLength)),
                              DigitsValue(rest)};
+}
+
+std::string ImperialDateTextOf(const ImperialDateParts& parts)
+{
+    std::string text;
+    AppendDecimal(text, parts.CheckDigit, 1);
+    AppendDecimal(text, parts.Segment, 3);
+    AppendDecimal(text, parts.Year, parts.Millennium == 0 ? 1 : 3);
+    text += ".M ";
+    AppendDecimal(text, parts.Millennium, 1);
+    return text;
 }
 
 } // namespace chronavell

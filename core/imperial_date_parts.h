@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace chronavell {
@@ -33,5 +34,11 @@ struct ImperialDateParts
 // February of the year 25) and reads back as that day. Returns nothing for any text of
 // another shape.
 std::optional<ImperialDateParts> ReadImperialDateParts(std::string_view text);
+
+// The Imperial date text of its parts, as the date of a day is written: the check digit, the
+// segment in three digits (four from 1000 on), the year within the millennium in three digits
+// or, in millennium 0, as it stands ("45" for the year 45), ".M " and the millennium.
+// Precondition: check digit 0 to 9, segment 0 to 9999, year 0 to 999, millennium 0 or more.
+std::string ImperialDateTextOf(const ImperialDateParts& parts);
 
 } // namespace chronavell

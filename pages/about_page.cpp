@@ -108,6 +108,7 @@ AboutPage::AboutPage(SiteOpener& opener, QWidget* parent)
     iconPanel_->setLineWidth(1);
     iconPanel_->setBackgroundRole(QPalette::Button);
     iconPanel_->setAutoFillBackground(true);
+    iconPanel_->setAccessibleName(QStringLiteral("Chronavell icon"));
     icon_->setGeometry(iconPanel_->contentsRect());
     icon_->setDeferredImage([] { return ReadPng(QStringLiteral(":/assets/icon-32.png")); });
     icon_->setStretch(true);

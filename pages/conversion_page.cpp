@@ -1,20 +1,30 @@
 #include "pages/conversion_page.h"
 
+#include "core/convert_error.h"
+#include "core/date_value.h"
 #include "core/field_bounds.h"
 #include "core/imperial_date.h"
+#include "core/imperial_date_parts.h"
 #include "core/parse_date_text.h"
+#include "core/read_iso_date.h"
 #include "pages/digit_field.h"
 #include "widgets/drop_down_list.h"
 #include "widgets/form_fonts.h"
 #include "widgets/glyph_strip.h"
+#include "widgets/picker_date_format.h"
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
 #include "widgets/png_file.h"
 #include "widgets/text_label.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QImage>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace chronavell {
@@ -139,6 +149,9 @@ ConversionPage::ConversionPage(QWidget* parent)
     checkDigit_->setFont(FormFont(SansSerifFace, 16, true));
     checkDigit_->setTextColour(Qt::white);
     checkDigit_->setToolTip(QStringLiteral("Check Date"));
+    checkDigit_->setAccessibleName(QStringLiteral("Check digit"));
+    // Both year fields bear the hint "Year": a screen reader tells them apart by name.
+    imperialYear_->setAccessibleName(QStringLiteral("Imperial year"));
 
     for (int index = 0; index <= 9; ++index) {
         checkClass_->addItem(QStringLiteral("Class %1").arg(index));
@@ -177,6 +190,18 @@ ConversionPage::ConversionPage(QWidget* parent)
     connect(millennium_, &DigitField::changed, this, &ConversionPage::IMillChange);
     // Only a choice the user makes: the program's own selection announces nothing.
     connect(checkClass_, &QComboBox::activated, this, &ConversionPage::ComboBoxChange);
+    // Return in a row converts from it, as its button does; the clipboard's keys and a context
+    // menu copy and paste the whole row.
+    for (DigitField* field : {month_, day_, year_, segment_, imperialYear_, millennium_}) {
+        const Row row =
+            field == month_ || field == day_ || field == year_ ? Row::Calendar : Row::Imperial;
+        connect(field, &DigitField::enterPressed, this, [this, row] { convertFrom(row); });
+        connect(field, &DigitField::copyRequested, this, [this, row] { copyRow(row); });
+        connect(field, &DigitField::pasteRequested, this, [this, row] { pasteRow(row); });
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &DigitField::customContextMenuRequested, this,
+                [this, row, field](const QPoint& at) { showRowMenu(row, field->mapToGlobal(at)); });
+    }
     connect(toImperial_, &QToolButton::clicked, this, &ConversionPage::convertToImperialClicked);
     connect(fromImperial_, &QToolButton::clicked, this,
             &ConversionPage::convertFromImperialClicked);
@@ -208,6 +233,11 @@ DigitField* ConversionPage::field(Field which) const
 void ConversionPage::writeField(Field which, const QString& text)
 {
     field(which)->setText(text);
+}
+
+void ConversionPage::setRegion(const QLocale& region)
+{
+    region_ = region;
 }
 
 void ConversionPage::setCheckClass(int index)
@@ -271,6 +301,109 @@ void ConversionPage::convertFromImperial()
     month_->setText(component(CalendarMonthPart));
     day_->setText(component(CalendarDayPart));
     year_->setText(component(CalendarYearPart));
+}
+
+// As the button would: the press lights the lamp, the click converts.
+void ConversionPage::convertFrom(Row row)
+{
+    if (row == Row::Calendar) {
+        emit convertToImperialPressed();
+        emit convertToImperialClicked();
+    } else {
+        emit convertFromImperialPressed();
+        emit convertFromImperialClicked();
+    }
+}
+
+QString ConversionPage::rowText(Row row) const
+{
+    if (row == Row::Calendar) {
+        return month_->text() + u'/' + day_->text() + u'/' + year_->text();
+    }
+    // A field never filled reads as blanks: they count as zeros here, as they would once
+    // the field put itself in order.
+    const auto value = [](const DigitField& field) { return BlanksToZeros(field.text()).toInt(); };
+    return QString::fromStdString(ImperialDateTextOf({checkClass_->currentIndex(), value(*segment_),
+                                                      value(*imperialYear_), value(*millennium_)}));
+}
+
+void ConversionPage::copyRow(Row row) const
+{
+    QGuiApplication::clipboard()->setText(rowText(row));
+}
+
+void ConversionPage::pasteRow(Row row)
+{
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    const bool pasted = row == Row::Calendar ? pasteCalendarDate(text) : pasteImperialDate(text);
+    if (!pasted) {
+        QApplication::beep();
+    }
+}
+
+// An ISO date, the page's own month/day/year, or the region's short date (as the picker shows
+// it).
+bool ConversionPage::pasteCalendarDate(const QString& text)
+{
+    int month = 0;
+    int day = 0;
+    QString year;
+    static const QRegularExpression pageForm(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,5})$"));
+    if (const std::optional<double> iso = ReadIsoDate(text.toStdString())) {
+        const CivilDate date = SplitDate(*iso);
+        month = date.Month;
+        day = date.Day;
+        year = QString::number(date.Year);
+    } else if (const QRegularExpressionMatch match = pageForm.match(text); match.hasMatch()) {
+        try {
+            (void)ParseDateText(text.toStdString());
+        } catch (const EConvertError&) {
+            return false;
+        }
+        month = match.captured(1).toInt();
+        day = match.captured(2).toInt();
+        year = match.captured(3);
+    } else {
+        // The region's short date as the picker shows it, with its year in four digits: a year
+        // of two digits would be read as one of the 1900s.
+        const QDate date = region_.toDate(text, PickerDateFormat(region_));
+        if (!date.isValid() || date.year() < 1 || date.year() > 9999) {
+            return false;
+        }
+        month = date.month();
+        day = date.day();
+        year = QString::number(date.year());
+    }
+    month_->setText(QString::number(month));
+    day_->setText(QString::number(day));
+    year_->setText(year);
+    return true;
+}
+
+bool ConversionPage::pasteImperialDate(const QString& text)
+{
+    const std::optional<ImperialDateParts> parts = ReadImperialDateParts(text.toStdString());
+    if (!parts) {
+        return false;
+    }
+    segment_->setText(QString::number(parts->Segment));
+    imperialYear_->setText(QString::number(parts->Year));
+    millennium_->setText(QString::number(parts->Millennium));
+    checkClass_->setCurrentIndex(parts->CheckDigit);
+    ComboBoxChange();
+    return true;
+}
+
+void ConversionPage::showRowMenu(Row row, const QPoint& at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("RowMenu"));
+    connect(menu.addAction(QStringLiteral("Copy")), &QAction::triggered, this,
+            [this, row] { copyRow(row); });
+    QAction* paste = menu.addAction(QStringLiteral("Paste"));
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    connect(paste, &QAction::triggered, this, [this, row] { pasteRow(row); });
+    menu.exec(at);
 }
 
 void ConversionPage::PrepareBlinkStrip()

@@ -2,6 +2,7 @@
 
 #include "pages/sprite_strip.h"
 
+#include <QLocale>
 #include <QString>
 #include <QWidget>
 
@@ -37,6 +38,8 @@ public:
 
     // Writes into a field as typing would: the field puts itself in order before this returns.
     void writeField(Field which, const QString& text);
+    // The region whose short date a pasted ordinary date may be written in.
+    void setRegion(const QLocale& region);
     // The program's own choice of a check class, shown without announcing it.
     void setCheckClass(int index);
 
@@ -65,7 +68,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class Row
+    {
+        Calendar,
+        Imperial
+    };
+
     DigitField* field(Field which) const;
+    void convertFrom(Row row);
+    // The row as text: "MM/DD/YYYYY", or the Imperial date text of the check digit and the
+    // three Imperial fields.
+    QString rowText(Row row) const;
+    void copyRow(Row row) const;
+    // Fills the row from a date on the clipboard; anything else changes nothing and beeps.
+    void pasteRow(Row row);
+    bool pasteCalendarDate(const QString& text);
+    bool pasteImperialDate(const QString& text);
+    void showRowMenu(Row row, const QPoint& at);
     void drawLampFrame(std::uint8_t frame);
 
     void NMonthChange();
@@ -92,6 +111,7 @@ private:
     Picture* lampFrames_;
 
     SpriteStrip strip_;
+    QLocale region_;
 };
 
 } // namespace chronavell

@@ -11,7 +11,11 @@
 #include "widgets/text_decoding.h"
 #include "widgets/text_label.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace chronavell {
@@ -41,6 +45,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     saying_->setWordWrap(true);
     saying_->setShowMnemonic(true);
     sayingArea_->setHint(QStringLiteral("Click here to Seek Guidance"));
+    sayingArea_->setAccessibleName(QStringLiteral("New saying"));
     connect(sayingArea_, &Hotspot::clicked, this, &CurrentDatePage::sayingRequested);
 
     imperialDate_->setText(QStringLiteral("Label1"));
@@ -48,6 +53,18 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     imperialDate_->setTextColour(QColor(192, 192, 192));
     imperialDate_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     imperialDate_->setAccessibleDescription(QStringLiteral("Imperial date of the picked day"));
+    // Copied with Ctrl+C wherever the focus is on the page, but in the picker's own text, and
+    // from its context menu.
+    imperialDate_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(imperialDate_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("ImperialDateMenu"));
+        connect(menu.addAction(QStringLiteral("Copy")), &QAction::triggered, this,
+                &CurrentDatePage::copyImperialDate);
+        menu.exec(imperialDate_->mapToGlobal(at));
+    });
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &CurrentDatePage::copyImperialDate);
 
     warriors_->setImage(LoadJpeg(QStringLiteral(":/assets/warriors.jpg")));
 
@@ -78,6 +95,12 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     newSaying_->setVisible(false);
     connect(newSaying_, &QPushButton::clicked, this, &CurrentDatePage::sayingRequested);
     setTabOrder(picker_, newSaying_);
+    setTabOrder(newSaying_, sayingArea_);
+}
+
+void CurrentDatePage::copyImperialDate() const
+{
+    QGuiApplication::clipboard()->setText(imperialDate_->text());
 }
 
 QDate CurrentDatePage::pickedDay() const

@@ -43,6 +43,8 @@ signals:
     void sayingRequested();
 
 private:
+    void copyImperialDate() const;
+
     // In painting order; the two windowed controls lie above the rest.
     Shape* background_;
     Picture* emblem_;

@@ -288,6 +288,18 @@ void DigitField::keyPressEvent(QKeyEvent* event)
         selectAll();
         return;
     }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        return;
+    }
 
     // Keys held with a command modifier belong to shortcuts, not to the text.
     const bool command =
@@ -301,7 +313,7 @@ void DigitField::keyPressEvent(QKeyEvent* event)
         }
         return;
     }
-    // Enter, Escape and the like go on to the page or dialog.
+    // Escape and the like go on to the page or dialog.
     QWidget::keyPressEvent(event);
 }
 

@@ -61,6 +61,10 @@ public:
 
 signals:
     void changed();
+    // Return or Enter, and the keys of the clipboard: what they mean is the page's to say.
+    void enterPressed();
+    void copyRequested();
+    void pasteRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -22,16 +22,21 @@ Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const QSt
 LinksPage::LinksPage(SiteOpener& opener, QWidget* parent)
     : QWidget(parent), opener_(opener),
       banners_(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
-      velquist_(
-          PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
-                       QStringLiteral("The Velquist provided the information for the Timeline"))),
+      // Made from left to right, the order Tab reaches them in.
+      brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
+                             QStringLiteral("Click Here to visit the Brannoch website"))),
       zarrow_(PlaceHotspot(this, "LinkZarrow", {96, 48, 193, 113},
                            QStringLiteral("Got Zarrow? Get Zarrow here!"))),
-      brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
-                             QStringLiteral("Click Here to visit the Brannoch website")))
+      velquist_(
+          PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
+                       QStringLiteral("The Velquist provided the information for the Timeline")))
 {
     banners_->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/links.jpg")); });
     banners_->setStretch(true);
+    // Then stacked as the banners ask: where areas overlap, the publisher's wins over the
+    // forum's, and the forum's over the timeline site's.
+    zarrow_->raise();
+    brannoch_->raise();
     connect(brannoch_, &Hotspot::clicked, this, &LinksPage::LinkBrannochClick);
     connect(zarrow_, &Hotspot::clicked, this, &LinksPage::LinkZarrowClick);
     connect(velquist_, &Hotspot::clicked, this, &LinksPage::LinkVelquistClick);

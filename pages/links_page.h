@@ -9,7 +9,7 @@ class Picture;
 class SiteOpener;
 
 // The fourth page: one picture of three sites' banners, each under an invisible area that
-// opens its site. Areas made later lie on top and take the click where they overlap.
+// opens its site. The areas overlap: the one on top takes the click.
 class LinksPage : public QWidget
 {
     Q_OBJECT
@@ -24,9 +24,9 @@ private:
 
     SiteOpener& opener_;
     Picture* banners_;
-    Hotspot* velquist_;
-    Hotspot* zarrow_;
     Hotspot* brannoch_;
+    Hotspot* zarrow_;
+    Hotspot* velquist_;
 };
 
 } // namespace chronavell

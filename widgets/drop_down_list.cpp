@@ -1,16 +1,33 @@
 #include "widgets/drop_down_list.h"
 
+#include "widgets/drop_down_list_accessible.h"
 #include "widgets/drop_down_style.h"
 #include "widgets/fixed_row_delegate.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QEvent>
 
 namespace chronavell {
 
+namespace {
+
+QAccessibleInterface* DropDownListAccessibleFactory(const QString& className, QObject* object)
+{
+    auto* list = qobject_cast<DropDownList*>(object);
+    if (list != nullptr && className == QLatin1String(DropDownList::staticMetaObject.className())) {
+        return new DropDownListAccessible(list);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 DropDownList::DropDownList(int rowHeight, QWidget* parent)
     : QComboBox(parent), rowHeight_(rowHeight)
 {
+    [[maybe_unused]] static const bool accessibleInstalled =
+        (QAccessible::installFactory(&DropDownListAccessibleFactory), true);
 }
 
 void DropDownList::setPopupPalette(const QPalette& colours)

@@ -3,9 +3,12 @@
 #include "widgets/narrow_tab_style.h"
 
 #include <QPainter>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyleOption>
 #include <QTabBar>
+
+#include <utility>
 
 namespace chronavell {
 
@@ -22,6 +25,23 @@ TabbedNotebook::TabbedNotebook(QWidget* parent)
     tabs_->setElideMode(Qt::ElideNone);
     pages_->setObjectName(QStringLiteral("Pages"));
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
+
+    // The keys of any tabbed window, wherever the focus is in it, round the row of tabs.
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [keys, step] : steps) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (count() > 0) {
+                setCurrentIndex((currentIndex() + step + count()) % count());
+            }
+        });
+    }
 }
 
 void TabbedNotebook::setPageArea(const QRect& area)

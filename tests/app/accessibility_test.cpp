@@ -58,6 +58,55 @@ TEST(Accessibility, EveryControlWithTextOrHintHasNameAndDescription)
     EXPECT_GT(checked, 20);
 }
 
+// The window is a window named by the program, with the picked day's date in its
+// description; every control a user can work has a name of its own; a press action on every
+// area that opens something.
+TEST(Accessibility, WindowAndControlsTellWhatTheyAre)
+{
+    test_support::FakePlatform fake;
+    fake.Executable.Directory = std::filesystem::temp_directory_path();
+    TForm1 form(fake.platform());
+    form.show();
+    fake.TheClock.advance(std::chrono::seconds(1));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Chronavell");
+    EXPECT_TRUE(window->text(QAccessible::Description).contains("0347005.M 3"))
+        << window->text(QAccessible::Description);
+
+    QStringList names;
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus &&
+            qobject_cast<QAbstractButton*>(widget) == nullptr) {
+            continue;
+        }
+        if (!widget->isVisibleTo(&form) || widget->objectName().startsWith("qt_") ||
+            widget->objectName().isEmpty()) {
+            continue;
+        }
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << widget->objectName();
+        EXPECT_FALSE(names.contains(name)) << widget->objectName() << " is named " << name;
+        names.append(name);
+    }
+    for (const auto& [object, name] :
+         {std::pair{"NYear", "Year"}, std::pair{"IYear", "Imperial year"},
+          std::pair{"ComboBox", "Check date class"}, std::pair{"Label7", "Check digit"},
+          std::pair{"Panel1", "Chronavell icon"}}) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(object));
+        EXPECT_EQ(face->text(QAccessible::Name), name) << object;
+    }
+    for (const char* area : {"LinkBrannoch", "LinkZarrow", "LinkVelquist", "SayingArea"}) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(area));
+        ASSERT_NE(face->actionInterface(), nullptr) << area;
+        EXPECT_TRUE(face->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()))
+            << area;
+    }
+}
+
 TEST(Accessibility, DigitFieldsAndLabelsExposeWhatTheyShow)
 {
     test_support::FakePlatform fake;

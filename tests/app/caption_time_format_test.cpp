@@ -1,6 +1,6 @@
 #include "app/caption_time_format.h"
-#include "app/picker_date_format.h"
 #include "support/qt_printers.h"
+#include "widgets/picker_date_format.h"
 
 #include <gtest/gtest.h>
 

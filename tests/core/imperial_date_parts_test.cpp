@@ -62,5 +62,23 @@ TEST(ReadImperialDateParts, EveryDayReadsBackAsItsOwnParts)
     }
 }
 
+// The parts of a row of the conversion page written as a date's text is: the year within the
+// millennium stands whole in millennium 0 only.
+TEST(ImperialDateTextOf, WritesPartsAsTheDateTextDoes)
+{
+    struct Case
+    {
+        ImperialDateParts Parts;
+        const char* Text;
+    };
+    for (const Case& c :
+         {Case{{0, 347, 5, 3}, "0347005.M 3"}, Case{{7, 3, 45, 0}, "700345.M 0"},
+          Case{{9, 999, 0, 41}, "9999000.M 41"}, Case{{0, 1002, 999, 10}, "01002999.M 10"},
+          Case{{3, 0, 5, 1}, "3000005.M 1"}, Case{{0, 458, 100, 0}, "0458100.M 0"}}) {
+        EXPECT_EQ(ImperialDateTextOf(c.Parts), c.Text);
+        EXPECT_EQ(ReadImperialDateParts(c.Text), c.Parts) << c.Text;
+    }
+}
+
 } // namespace
 } // namespace chronavell

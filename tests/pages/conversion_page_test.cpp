@@ -5,16 +5,21 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace chronavell {
 namespace {
@@ -374,6 +379,97 @@ TEST_F(ConversionPageTest, ClassListDropsDownBelowItsBoxInTenElevenPixelRows)
             list->hidePopup();
         }
     }
+}
+
+// Runs `choose` on the context menu a right click on the field opens.
+void UseRowMenu(QWidget* field, const std::function<void(QMenu&)>& choose)
+{
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        shown = menu != nullptr;
+        if (menu != nullptr) {
+            choose(*menu);
+            menu->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, field->rect().center(),
+                              field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &request);
+    EXPECT_TRUE(shown);
+}
+
+QAction* Item(QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << text;
+    return menu.addAction(text);
+}
+
+// Either row copies whole, from Ctrl+C in a field or from its context menu: the ordinary one
+// as the page joins it, the Imperial one as the text of a date with its check digit.
+TEST_F(ConversionPageTest, RowsCopyWhole)
+{
+    SetFields("05", "17", "02005");
+    SetImperial("347", "045", "00");
+    page_.setCheckClass(7);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const auto& [field, text] :
+         {std::pair{"NDay", "05/17/02005"}, std::pair{"IMill", "734745.M 0"}}) {
+        clipboard->clear();
+        Field(field)->setFocus();
+        QTest::keyClick(Field(field), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard->text(), text) << field;
+        clipboard->clear();
+        UseRowMenu(Field(field), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
+        EXPECT_EQ(clipboard->text(), text) << field;
+    }
+    SetImperial("347", "005", "03");
+    UseRowMenu(Field("IYear"), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
+    EXPECT_EQ(clipboard->text(), "7347005.M 3");
+}
+
+// A date on the clipboard fills the row it is pasted into, each field putting itself in
+// order; anything else changes nothing.
+TEST_F(ConversionPageTest, PastedDatesFillTheRow)
+{
+    page_.setRegion(QLocale(QLocale::German, QLocale::Germany));
+    struct Case
+    {
+        const char* Field;
+        const char* Pasted;
+        const char* Row; // unchanged when the paste is refused
+    };
+    for (const Case& c :
+         {Case{"NMonth", "2005-05-17", "05|17|02005"},
+          Case{"NYear", " 05/17/02005\n", "05|17|02005"},
+          Case{"NDay", "12/31/12345", "12|31|12345"}, Case{"NDay", "17.05.2005", "05|17|02005"},
+          Case{"NDay", "17.05.05", "11|11|01111"}, Case{"NMonth", "2005-02-30", "11|11|01111"},
+          Case{"NMonth", "02/30/02005", "11|11|01111"},
+          Case{"NMonth", "0347005.M 3", "11|11|01111"}, Case{"NMonth", "", "11|11|01111"},
+          Case{"IYear", "7347005.M 3", "347|005|03 7"},
+          Case{"IYearSeg", "01002999.M10", "999|999|10 0"},
+          Case{"IMill", "2005-05-17", "111|111|11 1"},
+          Case{"IMill", "0347005.M 300", "111|111|11 1"}}) {
+        SetFields("11", "11", "01111");
+        SetImperial("111", "111", "11");
+        page_.setCheckClass(1);
+        page_.findChild<QComboBox*>("ComboBox")->activated(1);
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.Pasted));
+        Field(c.Field)->setFocus();
+        QTest::keyClick(Field(c.Field), Qt::Key_V, Qt::ControlModifier);
+        const bool imperial = QString::fromLatin1(c.Field).startsWith(u'I');
+        EXPECT_EQ(imperial ? ImperialRow() + " " + CheckDigit() : CalendarRow(), c.Row)
+            << c.Field << " <- " << c.Pasted;
+    }
+    // The menu's Paste does the same.
+    QGuiApplication::clipboard()->setText(QStringLiteral("2026-12-08"));
+    UseRowMenu(Field("NYear"), [](QMenu& menu) { Item(menu, "Paste")->trigger(); });
+    EXPECT_EQ(CalendarRow(), "12|08|02026");
 }
 
 // Whatever the user types, the field ends all digits and within its range.

@@ -3,8 +3,12 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +69,39 @@ TEST_F(CurrentDatePageTest, CalendarOpensFromTheKeyboardInTheDesktopsColours)
         calendar->window()->hide();
     }
     EXPECT_NE(picker->palette().color(QPalette::Base), desktop.color(QPalette::Base));
+}
+
+// Ctrl+C copies the Imperial date wherever the focus is on the page but in the picker's text,
+// which copies its own selection; so does the date's context menu.
+TEST_F(CurrentDatePageTest, ImperialDateCopies)
+{
+    page_.showImperialDate(13'274.0); // 4 May 1936
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QWidget* saying = page_.findChild<QWidget*>("SayingArea");
+    saying->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(saying, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0344936.M 2");
+
+    clipboard->clear();
+    QDateEdit* picker = Picker();
+    picker->setFocus(Qt::TabFocusReason);
+    picker->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClick(picker, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QString::number(picker->date().year()));
+
+    clipboard->clear();
+    auto* date = page_.findChild<QWidget*>("Label1");
+    QTimer::singleShot(0, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menu->actions().value(0)->trigger();
+            menu->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, date->rect().center(),
+                              date->mapToGlobal(date->rect().center()));
+    QApplication::sendEvent(date, &request);
+    EXPECT_EQ(clipboard->text(), "0344936.M 2");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/picker_date_format.h"
+#include "widgets/picker_date_format.h"
 
 #include <QRegularExpression>
 

@@ -1,0 +1,183 @@
+#include "app/tform1.h"
+#include "app/timer.h"
+#include "pages/digit_field.h"
+#include "support/fake_platform.h"
+#include "support/qt_printers.h"
+#include "widgets/picture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace chronavell {
+namespace {
+
+// The window worked with the keyboard alone, every key sent as the user's.
+class Keyboard : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fake_.Executable.Directory = std::filesystem::temp_directory_path();
+        form_ = std::make_unique<TForm1>(fake_.platform());
+        form_->show();
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    template <typename T = QWidget> T* Find(const char* name) const
+    {
+        return form_->findChild<T*>(QString::fromLatin1(name));
+    }
+    int Page() const { return Find<QTabBar>("Tabs")->currentIndex(); }
+    void Press(const char* name, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = Find(name);
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    // Runs `inside` in the loop of the modal dialog the action opens, then closes it.
+    bool OpensTheDialog(const std::function<void()>& action)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&opened] {
+            QWidget* modal = QApplication::activeModalWidget();
+            opened = modal != nullptr && modal->objectName() == "FCheckDate";
+            if (modal != nullptr) {
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        action();
+        return opened;
+    }
+
+    test_support::FakePlatform fake_;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(Keyboard, PageKeysGoRoundTheTabs)
+{
+    struct Step
+    {
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+        int Page;
+    };
+    Find<QTabBar>("Tabs")->setCurrentIndex(1);
+    for (const Step& step : {Step{Qt::Key_Tab, Qt::ControlModifier, 2},
+                             Step{Qt::Key_PageDown, Qt::ControlModifier, 3},
+                             Step{Qt::Key_PageDown, Qt::ControlModifier, 4},
+                             Step{Qt::Key_Tab, Qt::ControlModifier, 0},
+                             Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 4},
+                             Step{Qt::Key_PageUp, Qt::ControlModifier, 3}}) {
+        QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                                 : form_.get();
+        QTest::keyClick(focus, static_cast<Qt::Key>(step.Key), step.Modifiers);
+        EXPECT_EQ(Page(), step.Page) << step.Key;
+    }
+    // From inside a field too: the field has no use for them.
+    Find<QTabBar>("Tabs")->setCurrentIndex(1);
+    Press("NDay", Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Page(), 2);
+}
+
+// Return converts from the row it is pressed in, lamp and all, and a date that is no day is
+// reported as the button reports it.
+TEST_F(Keyboard, ReturnConvertsAsTheButtonsDo)
+{
+    Find<QTabBar>("Tabs")->setCurrentIndex(1);
+    Find<Timer>("Timer2")->setEnabled(false);
+    Find<DigitField>("NMonth")->setText("1");
+    Find<DigitField>("NDay")->setText("1");
+    Press("NDay", Qt::Key_Return);
+    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "003");
+    EXPECT_TRUE(Find<Timer>("Timer3")->isEnabled()) << "the lamp lit";
+
+    Find<DigitField>("IYearSeg")->setText("999");
+    Press("IMill", Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Find<DigitField>("NMonth")->text() + "/" + Find<DigitField>("NDay")->text(),
+              "12/30");
+
+    Find<DigitField>("NDay")->setText("31");
+    Find<DigitField>("NMonth")->setText("2");
+    Press("NYear", Qt::Key_Return);
+    EXPECT_EQ(fake_.Reporter.Messages,
+              QStringList{"'02/31/02005' is not a valid date and time."});
+}
+
+TEST_F(Keyboard, HelpFromEveryPageAndCtrlQCloses)
+{
+    for (int page = 0; page < 5; ++page) {
+        Find<QTabBar>("Tabs")->setCurrentIndex(page);
+        EXPECT_TRUE(OpensTheDialog([this] { QTest::keyClick(form_.get(), Qt::Key_F1); }))
+            << page;
+        // The window manager gives the window back its activation once the dialog is gone.
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
+    EXPECT_TRUE(form_->isVisible());
+    QTest::keyClick(form_.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form_->isVisible());
+}
+
+// Links and the saying are reached with Tab after the designed stops; Space or Return
+// presses them, and a double click opens a site once.
+TEST_F(Keyboard, LinksAndTheSayingAnswerKeysAndOneClickEach)
+{
+    Find<QTabBar>("Tabs")->setCurrentIndex(3);
+    Find<QTabBar>("Tabs")->setFocus(Qt::TabFocusReason);
+    QWidget* focus = nullptr;
+    for (const auto& [name, key] : {std::pair{"LinkBrannoch", Qt::Key_Space},
+                                    std::pair{"LinkZarrow", Qt::Key_Return},
+                                    std::pair{"LinkVelquist", Qt::Key_Space}}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus->objectName(), name);
+        QTest::keyClick(focus, key);
+    }
+    EXPECT_EQ(fake_.Opener.Opened.size(), 3);
+    fake_.Opener.Opened.clear();
+    // As the window system delivers a double click: press, release, the second press as a
+    // double click, release.
+    QWidget* area = Find("LinkBrannoch");
+    const QPoint at = area->rect().center();
+    QTest::mousePress(area, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, area->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &second);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, at);
+    EXPECT_EQ(fake_.Opener.Opened.size(), 1);
+
+    Find<QTabBar>("Tabs")->setCurrentIndex(0);
+    fake_.TheClock.UtcMillisecond = 0;
+    Press("SayingArea", Qt::Key_Return);
+    EXPECT_EQ(Find<QLabel>("Label2")->text(),
+              "Your Imperial Sayings File is missing from the application Directory!");
+}
+
+// A click leaves no focus frame on an area; Tab does.
+TEST_F(Keyboard, FocusFrameOnlyFromTheKeyboard)
+{
+    Find<QTabBar>("Tabs")->setCurrentIndex(3);
+    QWidget* area = Find("LinkZarrow");
+    const QImage unfocused = area->grab().toImage();
+    QTest::mouseClick(area, Qt::LeftButton);
+    EXPECT_FALSE(area->hasFocus());
+    EXPECT_EQ(area->grab().toImage(), unfocused);
+    Find("LinkBrannoch")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Find("LinkBrannoch"), Qt::Key_Tab);
+    ASSERT_TRUE(area->hasFocus());
+    EXPECT_NE(area->grab().toImage(), unfocused);
+}
+
+} // namespace
+} // namespace chronavell

@@ -1,0 +1,47 @@
+#include "widgets/drop_down_list_accessible.h"
+
+#include "widgets/drop_down_list.h"
+
+namespace chronavell {
+
+DropDownListAccessible::DropDownListAccessible(DropDownList* list)
+    : QAccessibleWidget(list, QAccessible::ComboBox)
+{
+}
+
+DropDownList* DropDownListAccessible::list() const
+{
+    return static_cast<DropDownList*>(widget());
+}
+
+QString DropDownListAccessible::text(QAccessible::Text type) const
+{
+    if (type == QAccessible::Value) {
+        return list()->currentText();
+    }
+    return QAccessibleWidget::text(type);
+}
+
+QStringList DropDownListAccessible::actionNames() const
+{
+    return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+}
+
+void DropDownListAccessible::doAction(const QString& actionName)
+{
+    if (actionName == showMenuAction() || actionName == pressAction()) {
+        list()->showPopup();
+        return;
+    }
+    QAccessibleWidget::doAction(actionName);
+}
+
+QStringList DropDownListAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName == showMenuAction()) {
+        return {QStringLiteral("Alt+Down")};
+    }
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
+
+} // namespace chronavell
