@@ -1,12 +1,10 @@
 #include "app/tform1.h"
 
 #include "app/clock.h"
-#include "app/executable_location.h"
 #include "app/regional_settings.h"
 #include "app/timer.h"
 #include "app/window_requests.h"
 #include "core/imperial_date.h"
-#include "dialogs/tfcheck_date.h"
 #include "widgets/form_fonts.h"
 #include "widgets/picker_date_format.h"
 #include "widgets/png_file.h"
@@ -17,20 +15,8 @@
 #include <QShortcut>
 
 namespace chronavell {
-namespace {
 
 using namespace std::chrono_literals;
-
-Timer* MakeTimer(Clock& clock, QObject* owner, const char* name, std::chrono::milliseconds interval,
-                 bool running, Qt::TimerType type)
-{
-    Timer* timer = clock.makeTimer(owner, interval, type);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setEnabled(running);
-    return timer;
-}
-
-} // namespace
 
 TForm1::TForm1(const Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,11 +30,14 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
       // lamp that lights, and the countdown that puts it out, share the clock tick's wake-up
       // instead of waking the program on their own. The countdown keeps its second from
       // wherever it starts: a click may start it at any moment.
-      captionClock_(MakeTimer(platform.TheClock, this, "Timer1", 1s, true, Qt::VeryCoarseTimer)),
-      blinkPeriod_(MakeTimer(platform.TheClock, this, "Timer2", 5s, true, Qt::VeryCoarseTimer)),
-      blinkCountdown_(MakeTimer(platform.TheClock, this, "Timer3", 1s, false, Qt::CoarseTimer))
+      captionClock_(platform.TheClock.makeTimer(this, 1s, Qt::VeryCoarseTimer)),
+      blinkPeriod_(platform.TheClock.makeTimer(this, 5s, Qt::VeryCoarseTimer)),
+      blinkCountdown_(platform.TheClock.makeTimer(this, 1s, Qt::CoarseTimer))
 {
     setObjectName(QStringLiteral("Form1"));
+    captionClock_->setObjectName(QStringLiteral("Timer1"));
+    blinkPeriod_->setObjectName(QStringLiteral("Timer2"));
+    blinkCountdown_->setObjectName(QStringLiteral("Timer3"));
     setWindowTitle(QStringLiteral("--------------"));
     setFont(FormFont(SansSerifFace, 11));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/assets/icon-32.png")))));
@@ -60,44 +49,35 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
     setCentralWidget(notebook_);
     notebook_->setPageArea(QRect(4, 24, 437, 144));
-    for (const auto& [page, name, caption] :
-         {std::tuple<QWidget*, const char*, const char*>{currentDate_, "CurrentDate",
-                                                         "Current Date"},
-          {conversion_, "GeneralDateConversion", "General Date Conversion"},
-          {timeline_, "VantorTimeline", "Vantor Timeline"},
-          {links_, "Links", "Links"},
-          {about_, "About", "About..."}}) {
-        page->setObjectName(QString::fromLatin1(name));
-        notebook_->addPage(page, QString::fromLatin1(caption));
-    }
+    notebook_->addPage(currentDate_, QStringLiteral("Current Date"));
+    notebook_->addPage(conversion_, QStringLiteral("General Date Conversion"));
+    notebook_->addPage(timeline_, QStringLiteral("Vantor Timeline"));
+    notebook_->addPage(links_, QStringLiteral("Links"));
+    notebook_->addPage(about_, QStringLiteral("About..."));
     readRegionalSettings();
 
-    connect(currentDate_, &CurrentDatePage::pickedDayChanged, this,
-            guarded(&TForm1::DateTimePickerChange));
-    connect(currentDate_, &CurrentDatePage::sayingRequested, this, guarded(&TForm1::Button1Click));
-    connect(conversion_, &ConversionPage::convertToImperialClicked, this,
-            guarded(&TForm1::SpeedButton1Click));
-    connect(conversion_, &ConversionPage::convertFromImperialClicked, this,
-            guarded(&TForm1::SpeedButton2Click));
-    connect(conversion_, &ConversionPage::convertToImperialPressed, this,
-            guarded(&TForm1::SpeedButton1MouseDown));
-    connect(conversion_, &ConversionPage::convertFromImperialPressed, this,
-            guarded(&TForm1::SpeedButton2MouseDown));
-    connect(conversion_, &ConversionPage::helpClicked, this, guarded(&TForm1::SpeedButton3Click));
-    connect(conversion_, &ConversionPage::millenniumChanged, this, guarded(&TForm1::PlaceYouRHere));
-    connect(captionClock_, &Timer::timeout, this, guarded(&TForm1::Timer1Timer));
+    wire(currentDate_, &CurrentDatePage::pickedDayChanged, &TForm1::DateTimePickerChange);
+    wire(currentDate_, &CurrentDatePage::sayingRequested, &TForm1::Button1Click);
+    wire(conversion_, &ConversionPage::convertToImperialClicked, &TForm1::SpeedButton1Click);
+    wire(conversion_, &ConversionPage::convertFromImperialClicked, &TForm1::SpeedButton2Click);
+    wire(conversion_, &ConversionPage::convertToImperialPressed, &TForm1::SpeedButton1MouseDown);
+    wire(conversion_, &ConversionPage::convertFromImperialPressed, &TForm1::SpeedButton2MouseDown);
+    wire(conversion_, &ConversionPage::helpClicked, &TForm1::SpeedButton3Click);
+    wire(conversion_, &ConversionPage::millenniumChanged, &TForm1::PlaceYouRHere);
+    wire(captionClock_, &Timer::timeout, &TForm1::Timer1Timer);
+    wire(blinkPeriod_, &Timer::timeout, &TForm1::Timer2Timer);
+    wire(blinkCountdown_, &Timer::timeout, &TForm1::Timer3Timer);
+    captionClock_->setEnabled(true);
+    blinkPeriod_->setEnabled(true);
     // F1 is help from anywhere in the window; Ctrl+Q closes it, and the program with it.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            guarded(&TForm1::SpeedButton3Click));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &TForm1::close);
-    connect(blinkPeriod_, &Timer::timeout, this, guarded(&TForm1::Timer2Timer));
-    connect(blinkCountdown_, &Timer::timeout, this, guarded(&TForm1::Timer3Timer));
+    wire(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, &TForm1::SpeedButton3Click);
+    connect(new QShortcut(Qt::CTRL | Qt::Key_Q, this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void TForm1::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     // Restoring a minimised window shows it again; the start sequence belongs to the first.
     if (!started_) {
         started_ = true;
@@ -110,7 +90,7 @@ void TForm1::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange) {
         readRegionalSettings();
     }
-    QWidget::changeEvent(event);
+    QMainWindow::changeEvent(event);
 }
 
 void TForm1::readRegionalSettings()
@@ -166,21 +146,6 @@ void TForm1::showCaption()
     // The clock's tick is the one wake-up a second the window cannot avoid; the window
     // system's echo of the new title should cost one more at most.
     SendWindowRequests();
-}
-
-void TForm1::LoadSayings()
-{
-    chronavell::LoadSayings(sayings_, platform_.Executable.directory() / "Sayings.txt");
-}
-
-std::string TForm1::PickSaying() const
-{
-    return chronavell::PickSaying(sayings_, platform_.TheClock.utcMillisecondOfDay());
-}
-
-void TForm1::SpeedButton3Click()
-{
-    TFCheckDate::showModal(this);
 }
 
 void TForm1::Timer3Timer()

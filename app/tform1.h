@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/caption_time_format.h"
+#include "app/clock.h"
 #include "app/error_guard.h"
+#include "app/executable_location.h"
 #include "app/platform.h"
 #include "core/sayings.h"
+#include "dialogs/tfcheck_date.h"
 #include "pages/about_page.h"
 #include "pages/conversion_page.h"
 #include "pages/current_date_page.h"
@@ -11,8 +14,6 @@
 #include "pages/timeline_page.h"
 
 #include <QMainWindow>
-
-#include <string>
 
 namespace chronavell {
 
@@ -34,12 +35,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // A handler as the toolkit calls it: inside the default error handler.
-    template <typename... Arguments> auto guarded(void (TForm1::*handler)(Arguments...))
+    // Runs the handler on the sender's signal as the toolkit runs handlers: inside the one
+    // error guard.
+    template <typename Sender, typename Signal, typename... Arguments>
+    void wire(Sender* sender, Signal signal, void (TForm1::*handler)(Arguments...))
     {
-        return [this, handler](Arguments... arguments) {
+        connect(sender, signal, this, [this, handler](Arguments... arguments) {
             guard_.run([&] { (this->*handler)(arguments...); });
-        };
+        });
     }
 
     // The start sequence, run once when the window is first shown.
@@ -51,13 +54,19 @@ private:
     void SpeedButton2Click() { conversion_->convertFromImperial(); }
     void SpeedButton1MouseDown() { startBlink(); }
     void SpeedButton2MouseDown() { startBlink(); }
-    void SpeedButton3Click();
+    void SpeedButton3Click() { TFCheckDate::showModal(this); }
     void PrepareBlinkStrip() { conversion_->PrepareBlinkStrip(); }
     void Timer2Timer() { startBlink(); }
     void Timer3Timer();
     void PlaceYouRHere(int millennium) { timeline_->PlaceYouRHere(millennium); }
-    void LoadSayings();
-    std::string PickSaying() const;
+    void LoadSayings()
+    {
+        chronavell::LoadSayings(sayings_, platform_.Executable.directory() / "Sayings.txt");
+    }
+    std::string PickSaying() const
+    {
+        return chronavell::PickSaying(sayings_, platform_.TheClock.utcMillisecondOfDay());
+    }
 
     void readRegionalSettings();
     void showCaption();

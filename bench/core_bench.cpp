@@ -15,26 +15,28 @@ using namespace chronavell;
 // 400 Gregorian years repeat exactly, so one cycle covers every kind of day.
 constexpr std::int64_t CycleDays = 146'097;
 
-void BM_ImperialDateText(benchmark::State& state)
+void ImperialDateTextBench(benchmark::State& state)
 {
     const std::int64_t first = DayNumberFromCivil({2000, 1, 1});
     std::int64_t offset = 0;
-    for (auto _ : state) {
+    for (const auto step : state) {
+        static_cast<void>(step);
         benchmark::DoNotOptimize(ImperialDateText(static_cast<double>(first + offset) + 0.25));
         offset = offset + 1 == CycleDays ? 0 : offset + 1;
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ImperialDateText);
+BENCHMARK(ImperialDateTextBench);
 
-void BM_CalendarComponent(benchmark::State& state)
+void CalendarComponentBench(benchmark::State& state)
 {
     std::vector<std::string> segments;
     for (int s = 0; s <= 1002; ++s) {
         segments.push_back(std::to_string(s));
     }
     std::size_t i = 0;
-    for (auto _ : state) {
+    for (const auto step : state) {
+        static_cast<void>(step);
         for (int part = CalendarMonthPart; part <= CalendarYearPart; ++part) {
             benchmark::DoNotOptimize(CalendarComponent(segments[i], "005", "03", part));
         }
@@ -42,9 +44,9 @@ void BM_CalendarComponent(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_CalendarComponent);
+BENCHMARK(CalendarComponentBench);
 
-void BM_LoadSayings(benchmark::State& state)
+void LoadSayingsBench(benchmark::State& state)
 {
     const std::filesystem::path file =
         std::filesystem::temp_directory_path() / ("chronavell-bench-" + std::to_string(::getpid()));
@@ -55,13 +57,14 @@ void BM_LoadSayings(benchmark::State& state)
         }
     }
     SayingsTable table;
-    for (auto _ : state) {
+    for (const auto step : state) {
+        static_cast<void>(step);
         LoadSayings(table, file);
         benchmark::DoNotOptimize(table.LastIndex);
     }
     std::filesystem::remove(file);
 }
-BENCHMARK(BM_LoadSayings);
+BENCHMARK(LoadSayingsBench);
 
 } // namespace
 

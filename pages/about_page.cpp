@@ -85,6 +85,7 @@ AboutPage::AboutPage(SiteOpener& opener, QWidget* parent)
       iconPanel_(PlaceControl<QFrame>(this, "Panel1", {4, 4, 34, 34})),
       icon_(PlaceControl<Picture>(iconPanel_, "Image1", {}))
 {
+    setObjectName(QStringLiteral("About"));
     gradient_->setColorFrom(Qt::black);
     gradient_->setColor(QColor(106, 106, 255));
 

@@ -141,6 +141,7 @@ ConversionPage::ConversionPage(QWidget* parent)
                         "Help with \"Check Date\"")),
       lampFrames_(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
 {
+    setObjectName(QStringLiteral("GeneralDateConversion"));
     // The background is a bitmap of its own, which the blink draws into. Neither it nor the
     // lamp's strip is needed for the first frame, which shows another page.
     background_->setDeferredImage([] { return LoadPicture(":/assets/conversion-background.png"); });

@@ -32,6 +32,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
       // The saying answers clicks as a button would; the label beneath only shows it.
       sayingArea_(PlaceControl<Hotspot>(saying_, "SayingArea", saying_->rect()))
 {
+    setObjectName(QStringLiteral("CurrentDate"));
     background_->setPen(Qt::black, 1);
     background_->setFill(Qt::black);
 

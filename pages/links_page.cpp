@@ -31,6 +31,7 @@ LinksPage::LinksPage(SiteOpener& opener, QWidget* parent)
           PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
                        QStringLiteral("The Velquist provided the information for the Timeline")))
 {
+    setObjectName(QStringLiteral("Links"));
     banners_->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/links.jpg")); });
     banners_->setStretch(true);
     // Then stacked as the banners ask: where areas overlap, the publisher's wins over the

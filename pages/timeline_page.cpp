@@ -60,6 +60,7 @@ TimelinePage::TimelinePage(QWidget* parent)
       marker_(PlaceControl<Shape>(strip_, "YouRHere",
                                   {StoredMarkerLeft, MarkerTop, MarkerSize, MarkerSize}))
 {
+    setObjectName(QStringLiteral("VantorTimeline"));
     battle_->setDeferredImage([] { return LoadJpeg(QStringLiteral(":/assets/battle-strip.jpg")); });
 
     // The glyph follows the caption on a right-to-left button, at the same spacing.

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, the same suite built with
-# AddressSanitizer and UndefinedBehaviorSanitizer (leaks included), and a short run of every
-# fuzz target. Exits non-zero when anything fails.
+# Builds everything and runs every test: the normal build, the project's format and naming
+# rules (tools/lint.sh), the same suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (leaks included), and a short run of every fuzz target. Exits
+# non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/configure.sh
 
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+tools/lint.sh build
 
 # The sanitizers slow everything down, so the day-long soak and the install checks (which
 # test packaging, not memory) run in the normal build only.

@@ -92,17 +92,17 @@ long long ProcInteger(std::string_view text)
 
 struct Options
 {
-    double rssAt = 3.0;    // seconds after start when the resident memory is read
-    double idleFrom = 5.0; // seconds after start when the idle window opens
-    double idleFor = 20.0; // length of the idle window in seconds
-    double paintTimeout = 30.0;
-    std::string childOutput = "/dev/null";
+    double RssAt = 3.0;    // seconds after start when the resident memory is read
+    double IdleFrom = 5.0; // seconds after start when the idle window opens
+    double IdleFor = 20.0; // length of the idle window in seconds
+    double PaintTimeout = 30.0;
+    std::string ChildOutput = "/dev/null";
     // A left click at this point of the window (window coordinates) once the first frame is
     // complete: it brings up another page, so that the idle figures are those of that page.
-    std::optional<std::pair<int, int>> click;
-    std::optional<pid_t> serverPid; // the X server's, to tell its share of the start-up work
-    std::optional<int> nice;        // the program's nice value, when it should not be 0
-    std::vector<char*> command;
+    std::optional<std::pair<int, int>> Click;
+    std::optional<pid_t> ServerPid; // the X server's, to tell its share of the start-up work
+    std::optional<int> Nice;        // the program's nice value, when it should not be 0
+    std::vector<char*> Command;
 };
 
 void Usage()
@@ -134,26 +134,26 @@ Options ParseOptions(int argc, char* argv[])
     for (; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rss-at") {
-            options.rssAt = number("--rss-at");
+            options.RssAt = number("--rss-at");
         } else if (arg == "--idle-from") {
-            options.idleFrom = number("--idle-from");
+            options.IdleFrom = number("--idle-from");
         } else if (arg == "--idle") {
-            options.idleFor = number("--idle");
+            options.IdleFor = number("--idle");
         } else if (arg == "--paint-timeout") {
-            options.paintTimeout = number("--paint-timeout");
+            options.PaintTimeout = number("--paint-timeout");
         } else if (arg == "--child-output") {
             if (i + 1 >= argc) {
                 Usage();
             }
-            options.childOutput = argv[++i];
+            options.ChildOutput = argv[++i];
         } else if (arg == "--server-pid") {
-            options.serverPid = static_cast<pid_t>(number("--server-pid"));
+            options.ServerPid = static_cast<pid_t>(number("--server-pid"));
         } else if (arg == "--nice") {
             const auto parsed = i + 1 < argc ? LeadingInteger(argv[i + 1]) : std::nullopt;
             if (!parsed || *parsed->second != '\0') {
                 Usage();
             }
-            options.nice = static_cast<int>(parsed->first);
+            options.Nice = static_cast<int>(parsed->first);
             ++i;
         } else if (arg == "--click") {
             const auto x = i + 1 < argc ? LeadingInteger(argv[i + 1]) : std::nullopt;
@@ -161,7 +161,7 @@ Options ParseOptions(int argc, char* argv[])
             if (!y || *y->second != '\0') {
                 Usage();
             }
-            options.click = std::pair{static_cast<int>(x->first), static_cast<int>(y->first)};
+            options.Click = std::pair{static_cast<int>(x->first), static_cast<int>(y->first)};
             ++i;
         } else if (arg == "--") {
             ++i;
@@ -171,12 +171,12 @@ Options ParseOptions(int argc, char* argv[])
         }
     }
     for (; i < argc; ++i) {
-        options.command.push_back(argv[i]);
+        options.Command.push_back(argv[i]);
     }
-    if (options.command.empty() || options.idleFrom < options.rssAt) {
+    if (options.Command.empty() || options.IdleFrom < options.RssAt) {
         Usage();
     }
-    options.command.push_back(nullptr);
+    options.Command.push_back(nullptr);
     return options;
 }
 
@@ -205,10 +205,10 @@ long long StatusField(const std::string& status, const std::string& key)
 
 struct ThreadSample
 {
-    long long ticks = 0;       // utime + stime, in clock ticks (usually 10 ms)
-    long long runtimeNs = 0;   // time on the CPU from schedstat, in nanoseconds
-    long long voluntary = 0;   // the thread went to sleep of itself: one wake-up each
-    long long involuntary = 0; // the scheduler took the CPU from it
+    long long Ticks = 0;       // utime + stime, in clock ticks (usually 10 ms)
+    long long RuntimeNs = 0;   // time on the CPU from schedstat, in nanoseconds
+    long long Voluntary = 0;   // the thread went to sleep of itself: one wake-up each
+    long long Involuntary = 0; // the scheduler took the CPU from it
 };
 
 std::optional<ThreadSample> SampleThread(const std::filesystem::path& task)
@@ -229,11 +229,11 @@ std::optional<ThreadSample> SampleThread(const std::filesystem::path& task)
         return std::nullopt;
     }
     ThreadSample sample;
-    sample.ticks = ProcInteger(values[11]) + ProcInteger(values[12]);
-    sample.runtimeNs = ProcInteger(ReadFile(task / "schedstat"));
+    sample.Ticks = ProcInteger(values[11]) + ProcInteger(values[12]);
+    sample.RuntimeNs = ProcInteger(ReadFile(task / "schedstat"));
     const std::string status = ReadFile(task / "status");
-    sample.voluntary = StatusField(status, "voluntary_ctxt_switches");
-    sample.involuntary = StatusField(status, "nonvoluntary_ctxt_switches");
+    sample.Voluntary = StatusField(status, "voluntary_ctxt_switches");
+    sample.Involuntary = StatusField(status, "nonvoluntary_ctxt_switches");
     return sample;
 }
 
@@ -295,10 +295,10 @@ ThreadSample Delta(const std::map<long, ThreadSample>& before,
         if (const auto found = before.find(tid); found != before.end()) {
             start = found->second;
         }
-        sum.ticks += end.ticks - start.ticks;
-        sum.runtimeNs += end.runtimeNs - start.runtimeNs;
-        sum.voluntary += end.voluntary - start.voluntary;
-        sum.involuntary += end.involuntary - start.involuntary;
+        sum.Ticks += end.Ticks - start.Ticks;
+        sum.RuntimeNs += end.RuntimeNs - start.RuntimeNs;
+        sum.Voluntary += end.Voluntary - start.Voluntary;
+        sum.Involuntary += end.Involuntary - start.Involuntary;
     }
     return sum;
 }
@@ -307,8 +307,8 @@ ThreadSample Delta(const std::map<long, ThreadSample>& before,
 // the machine should be all but idle, and a busy one says another program disturbed the run.
 struct MachineTimes
 {
-    long long busy = 0;
-    long long idle = 0;
+    long long Busy = 0;
+    long long Idle = 0;
 };
 
 MachineTimes SampleMachine()
@@ -321,7 +321,7 @@ MachineTimes SampleMachine()
     for (int field = 0; field < 8; ++field) {
         long long value = 0;
         line >> value;
-        (field == 3 || field == 4 ? times.idle : times.busy) += value;
+        (field == 3 || field == 4 ? times.Idle : times.Busy) += value;
     }
     return times;
 }
@@ -336,22 +336,22 @@ template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 struct TopLevel
 {
-    std::uint16_t width = 0;
-    std::uint16_t height = 0;
+    std::uint16_t Width = 0;
+    std::uint16_t Height = 0;
 };
 
 struct Observations
 {
-    std::optional<double> mapMs;
-    std::optional<double> exposeMs;
-    int serverFills = 0; // drawing reported just before the first Expose: the server's fill
-    std::optional<double> firstPaintMs;
-    std::optional<std::int32_t> firstPaintServerMs;
-    std::optional<double> fullFrameMs; // when the damage first covered the whole window
-    long firstPaintArea = 0;
-    int paintsBeforeFull = 0;
-    std::function<void()> onFirstPaint; // called the moment the first paint is seen
-    int idleDamageEvents = 0;
+    std::optional<double> MapMs;
+    std::optional<double> ExposeMs;
+    int ServerFills = 0; // drawing reported just before the first Expose: the server's fill
+    std::optional<double> FirstPaintMs;
+    std::optional<std::int32_t> FirstPaintServerMs;
+    std::optional<double> FullFrameMs; // when the damage first covered the whole window
+    long FirstPaintArea = 0;
+    int PaintsBeforeFull = 0;
+    std::function<void()> OnFirstPaint; // called the moment the first paint is seen
+    int IdleDamageEvents = 0;
 };
 
 class Watcher
@@ -464,22 +464,22 @@ private:
             const auto& mapped = reinterpret_cast<const xcb_map_notify_event_t&>(event);
             if (!target_ && mapped.event == root_ && windows_.contains(mapped.window)) {
                 target_ = mapped.window;
-                seen.mapMs = ms;
+                seen.MapMs = ms;
                 const TopLevel& size = windows_[mapped.window];
-                covered_.assign(static_cast<std::size_t>(size.width) * size.height, 0);
+                covered_.assign(static_cast<std::size_t>(size.Width) * size.Height, 0);
                 uncovered_ = covered_.size();
             }
         } else if (type == XCB_EXPOSE) {
             const auto& exposed = reinterpret_cast<const xcb_expose_event_t&>(event);
-            if (target_ && exposed.window == *target_ && !seen.exposeMs) {
-                seen.exposeMs = ms;
+            if (target_ && exposed.window == *target_ && !seen.ExposeMs) {
+                seen.ExposeMs = ms;
                 // What was drawn before it came from the server: the program's count starts now.
-                seen.serverFills = seen.paintsBeforeFull;
-                seen.firstPaintMs.reset();
-                seen.firstPaintServerMs.reset();
-                seen.fullFrameMs.reset();
-                seen.firstPaintArea = 0;
-                seen.paintsBeforeFull = 0;
+                seen.ServerFills = seen.PaintsBeforeFull;
+                seen.FirstPaintMs.reset();
+                seen.FirstPaintServerMs.reset();
+                seen.FullFrameMs.reset();
+                seen.FirstPaintArea = 0;
+                seen.PaintsBeforeFull = 0;
                 std::fill(covered_.begin(), covered_.end(), 0);
                 uncovered_ = covered_.size();
             }
@@ -495,27 +495,27 @@ private:
                   Observations& seen, bool idle)
     {
         if (idle) {
-            ++seen.idleDamageEvents;
+            ++seen.IdleDamageEvents;
         }
-        if (!seen.firstPaintMs) {
-            seen.firstPaintMs = ms;
+        if (!seen.FirstPaintMs) {
+            seen.FirstPaintMs = ms;
             // The server's clock is CLOCK_MONOTONIC in milliseconds, cut to 32 bits.
-            seen.firstPaintServerMs = static_cast<std::int32_t>(serverTime - startServerTime_);
-            if (seen.onFirstPaint) {
-                seen.onFirstPaint();
+            seen.FirstPaintServerMs = static_cast<std::int32_t>(serverTime - startServerTime_);
+            if (seen.OnFirstPaint) {
+                seen.OnFirstPaint();
             }
-            seen.firstPaintArea = static_cast<long>(area.width) * area.height;
+            seen.FirstPaintArea = static_cast<long>(area.width) * area.height;
         }
-        if (seen.fullFrameMs) {
+        if (seen.FullFrameMs) {
             return;
         }
-        ++seen.paintsBeforeFull;
+        ++seen.PaintsBeforeFull;
         const TopLevel& size = windows_[*target_];
-        const int right = std::min<int>(area.x + area.width, size.width);
-        const int bottom = std::min<int>(area.y + area.height, size.height);
+        const int right = std::min<int>(area.x + area.width, size.Width);
+        const int bottom = std::min<int>(area.y + area.height, size.Height);
         for (int y = std::max<int>(area.y, 0); y < bottom; ++y) {
             for (int x = std::max<int>(area.x, 0); x < right; ++x) {
-                std::uint8_t& cell = covered_[static_cast<std::size_t>(y) * size.width +
+                std::uint8_t& cell = covered_[static_cast<std::size_t>(y) * size.Width +
                                               static_cast<std::size_t>(x)];
                 if (cell == 0) {
                     cell = 1;
@@ -524,7 +524,7 @@ private:
             }
         }
         if (uncovered_ == 0) {
-            seen.fullFrameMs = ms;
+            seen.FullFrameMs = ms;
         }
     }
 
@@ -553,18 +553,18 @@ pid_t Launch(const Options& options)
         if (getppid() == 1) {
             _exit(127);
         }
-        if (options.nice && setpriority(PRIO_PROCESS, 0, *options.nice) != 0) {
+        if (options.Nice && setpriority(PRIO_PROCESS, 0, *options.Nice) != 0) {
             std::fprintf(stderr, "startup_probe: cannot set the nice value\n");
             _exit(127);
         }
-        const int out = open(options.childOutput.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        const int out = open(options.ChildOutput.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         if (out >= 0) {
             dup2(out, STDOUT_FILENO);
             dup2(out, STDERR_FILENO);
             close(out);
         }
-        execv(options.command[0], options.command.data());
-        std::fprintf(stderr, "startup_probe: cannot run %s: %s\n", options.command[0],
+        execv(options.Command[0], options.Command.data());
+        std::fprintf(stderr, "startup_probe: cannot run %s: %s\n", options.Command[0],
                      std::strerror(errno));
         _exit(127);
     }
@@ -637,7 +637,7 @@ int main(int argc, char* argv[])
     const bool realTime = sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority) == 0;
     Watcher watcher;
 
-    const double serverAtStart = options.serverPid ? RuntimeMs(*options.serverPid) : 0.0;
+    const double serverAtStart = options.ServerPid ? RuntimeMs(*options.ServerPid) : 0.0;
     const auto start = Clock::now();
     watcher.setStart(start);
     const pid_t pid = Launch(options);
@@ -652,11 +652,11 @@ int main(int argc, char* argv[])
     std::optional<double> cpuToPaint;
     std::optional<double> serverCpuToPaint;
     long long faultsToPaint = -1;
-    seen.onFirstPaint = [&] {
+    seen.OnFirstPaint = [&] {
         cpuToPaint = RuntimeMs(pid);
         faultsToPaint = MinorFaults(pid);
-        if (options.serverPid) {
-            serverCpuToPaint = RuntimeMs(*options.serverPid) - serverAtStart;
+        if (options.ServerPid) {
+            serverCpuToPaint = RuntimeMs(*options.ServerPid) - serverAtStart;
         }
     };
     std::string failure;
@@ -664,25 +664,25 @@ int main(int argc, char* argv[])
     // Without an Expose yet, a whole frame may still be a server's fill whose Expose is on its
     // way: a tenth of a second more tells.
     const auto settled = [&] {
-        return seen.exposeMs.has_value() ||
-               MillisecondsBetween(start, Clock::now()) > *seen.fullFrameMs + 100.0;
+        return seen.ExposeMs.has_value() ||
+               MillisecondsBetween(start, Clock::now()) > *seen.FullFrameMs + 100.0;
     };
-    bool alive = WaitHandling(watcher, pid, start, at(options.paintTimeout), seen, false, [&] {
-        return (seen.fullFrameMs && settled()) ||
-               (seen.firstPaintMs && Clock::now() >= at(std::max(options.rssAt, 0.1)) &&
-                (!seen.fullFrameMs || settled()));
+    bool alive = WaitHandling(watcher, pid, start, at(options.PaintTimeout), seen, false, [&] {
+        return (seen.FullFrameMs && settled()) ||
+               (seen.FirstPaintMs && Clock::now() >= at(std::max(options.RssAt, 0.1)) &&
+                (!seen.FullFrameMs || settled()));
     });
-    if (!seen.firstPaintMs) {
+    if (!seen.FirstPaintMs) {
         failure = alive ? "no-paint" : "exited-before-paint";
     }
 
-    if (failure.empty() && options.click) {
+    if (failure.empty() && options.Click) {
         // A short pause first, as a person's click would come, then the page change is drawn
         // long before the idle window opens.
         alive = alive &&
                 WaitHandling(watcher, pid, start, Clock::now() + std::chrono::milliseconds(300),
                              seen, false, [] { return false; });
-        watcher.click(options.click->first, options.click->second);
+        watcher.click(options.Click->first, options.Click->second);
     }
 
     long long rssKib = -1;
@@ -697,7 +697,7 @@ int main(int argc, char* argv[])
     std::map<long, ThreadSample> before;
     std::map<long, ThreadSample> after;
     if (failure.empty()) {
-        alive = alive && WaitHandling(watcher, pid, start, at(options.rssAt), seen, false,
+        alive = alive && WaitHandling(watcher, pid, start, at(options.RssAt), seen, false,
                                       [] { return false; });
         if (alive) {
             const std::string status = ReadFile("/proc/" + std::to_string(pid) + "/status");
@@ -706,13 +706,13 @@ int main(int argc, char* argv[])
             rssFileKib = StatusField(status, "RssFile");
             threadsAtRss = StatusField(status, "Threads");
         }
-        alive = alive && WaitHandling(watcher, pid, start, at(options.idleFrom), seen, false,
+        alive = alive && WaitHandling(watcher, pid, start, at(options.IdleFrom), seen, false,
                                       [] { return false; });
         if (alive) {
             before = SampleProcess(pid);
             machineBefore = SampleMachine();
         }
-        alive = alive && WaitHandling(watcher, pid, start, at(options.idleFrom + options.idleFor),
+        alive = alive && WaitHandling(watcher, pid, start, at(options.IdleFrom + options.IdleFor),
                                       seen, true, [] { return false; });
         if (alive) {
             after = SampleProcess(pid);
@@ -732,12 +732,12 @@ int main(int argc, char* argv[])
         return static_cast<double>(ticks) * 1000.0 / static_cast<double>(ticksPerSecond);
     };
     const auto nsMs = [](long long ns) { return static_cast<double>(ns) / 1e6; };
-    const long long busyTicks = machineAfter.busy - machineBefore.busy;
-    const long long allTicks = busyTicks + machineAfter.idle - machineBefore.idle;
+    const long long busyTicks = machineAfter.Busy - machineBefore.Busy;
+    const long long allTicks = busyTicks + machineAfter.Idle - machineBefore.Idle;
     const double machineBusy =
         allTicks > 0 ? 100.0 * static_cast<double>(busyTicks) / static_cast<double>(allTicks) : 0.0;
     const std::string paintServer =
-        seen.firstPaintServerMs ? std::to_string(*seen.firstPaintServerMs) : "NA";
+        seen.FirstPaintServerMs ? std::to_string(*seen.FirstPaintServerMs) : "NA";
     std::printf("status=%s rt=%d map_ms=%s expose_ms=%s server_fills=%d paint_ms=%s "
                 "paint_srv_ms=%s cpu_to_paint_ms=%s server_cpu_to_paint_ms=%s faults_to_paint=%lld "
                 "frame_ms=%s "
@@ -747,13 +747,13 @@ int main(int argc, char* argv[])
                 "gui_cpu_ms=%.0f gui_run_ms=%.2f gui_vcsw=%lld gui_ivcsw=%lld "
                 "proc_cpu_ms=%.0f proc_run_ms=%.2f proc_vcsw=%lld proc_ivcsw=%lld "
                 "threads_idle=%zu/%zu idle_damage=%d machine_busy_pct=%.1f\n",
-                failure.empty() ? "ok" : failure.c_str(), realTime ? 1 : 0, Ms(seen.mapMs).c_str(),
-                Ms(seen.exposeMs).c_str(), seen.serverFills, Ms(seen.firstPaintMs).c_str(),
+                failure.empty() ? "ok" : failure.c_str(), realTime ? 1 : 0, Ms(seen.MapMs).c_str(),
+                Ms(seen.ExposeMs).c_str(), seen.ServerFills, Ms(seen.FirstPaintMs).c_str(),
                 paintServer.c_str(), Ms(cpuToPaint).c_str(), Ms(serverCpuToPaint).c_str(),
-                faultsToPaint, Ms(seen.fullFrameMs).c_str(), seen.firstPaintArea,
-                seen.paintsBeforeFull, rssKib, rssAnonKib, rssFileKib, threadsAtRss, rssEndKib,
-                options.idleFor, tickMs(gui.ticks), nsMs(gui.runtimeNs), gui.voluntary,
-                gui.involuntary, tickMs(all.ticks), nsMs(all.runtimeNs), all.voluntary,
-                all.involuntary, before.size(), after.size(), seen.idleDamageEvents, machineBusy);
+                faultsToPaint, Ms(seen.FullFrameMs).c_str(), seen.FirstPaintArea,
+                seen.PaintsBeforeFull, rssKib, rssAnonKib, rssFileKib, threadsAtRss, rssEndKib,
+                options.IdleFor, tickMs(gui.Ticks), nsMs(gui.RuntimeNs), gui.Voluntary,
+                gui.Involuntary, tickMs(all.Ticks), nsMs(all.RuntimeNs), all.Voluntary,
+                all.Involuntary, before.size(), after.size(), seen.IdleDamageEvents, machineBusy);
     return failure.empty() ? 0 : 1;
 }

@@ -32,19 +32,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     }
 
-    template <typename T = QWidget> T* Find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         return form_->findChild<T*>(QString::fromLatin1(name));
     }
-    int Page() const { return Find<QTabBar>("Tabs")->currentIndex(); }
-    void Press(const char* name, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    int page() const { return find<QTabBar>("Tabs")->currentIndex(); }
+    void press(const char* name, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QWidget* target = Find(name);
+        QWidget* target = find(name);
         target->setFocus(Qt::TabFocusReason);
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
     // Runs `inside` in the loop of the modal dialog the action opens, then closes it.
-    bool OpensTheDialog(const std::function<void()>& action)
+    bool opensTheDialog(const std::function<void()>& action)
     {
         bool opened = false;
         QTimer::singleShot(0, [&opened] {
@@ -70,54 +70,50 @@ TEST_F(Keyboard, PageKeysGoRoundTheTabs)
         Qt::KeyboardModifiers Modifiers;
         int Page;
     };
-    Find<QTabBar>("Tabs")->setCurrentIndex(1);
-    for (const Step& step : {Step{Qt::Key_Tab, Qt::ControlModifier, 2},
-                             Step{Qt::Key_PageDown, Qt::ControlModifier, 3},
-                             Step{Qt::Key_PageDown, Qt::ControlModifier, 4},
-                             Step{Qt::Key_Tab, Qt::ControlModifier, 0},
-                             Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 4},
-                             Step{Qt::Key_PageUp, Qt::ControlModifier, 3}}) {
-        QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                                 : form_.get();
+    find<QTabBar>("Tabs")->setCurrentIndex(1);
+    for (const Step& step :
+         {Step{Qt::Key_Tab, Qt::ControlModifier, 2}, Step{Qt::Key_PageDown, Qt::ControlModifier, 3},
+          Step{Qt::Key_PageDown, Qt::ControlModifier, 4}, Step{Qt::Key_Tab, Qt::ControlModifier, 0},
+          Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 4},
+          Step{Qt::Key_PageUp, Qt::ControlModifier, 3}}) {
+        QWidget* focus =
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : form_.get();
         QTest::keyClick(focus, static_cast<Qt::Key>(step.Key), step.Modifiers);
-        EXPECT_EQ(Page(), step.Page) << step.Key;
+        EXPECT_EQ(page(), step.Page) << step.Key;
     }
     // From inside a field too: the field has no use for them.
-    Find<QTabBar>("Tabs")->setCurrentIndex(1);
-    Press("NDay", Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(Page(), 2);
+    find<QTabBar>("Tabs")->setCurrentIndex(1);
+    press("NDay", Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(page(), 2);
 }
 
 // Return converts from the row it is pressed in, lamp and all, and a date that is no day is
 // reported as the button reports it.
 TEST_F(Keyboard, ReturnConvertsAsTheButtonsDo)
 {
-    Find<QTabBar>("Tabs")->setCurrentIndex(1);
-    Find<Timer>("Timer2")->setEnabled(false);
-    Find<DigitField>("NMonth")->setText("1");
-    Find<DigitField>("NDay")->setText("1");
-    Press("NDay", Qt::Key_Return);
-    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "003");
-    EXPECT_TRUE(Find<Timer>("Timer3")->isEnabled()) << "the lamp lit";
+    find<QTabBar>("Tabs")->setCurrentIndex(1);
+    find<Timer>("Timer2")->setEnabled(false);
+    find<DigitField>("NMonth")->setText("1");
+    find<DigitField>("NDay")->setText("1");
+    press("NDay", Qt::Key_Return);
+    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "003");
+    EXPECT_TRUE(find<Timer>("Timer3")->isEnabled()) << "the lamp lit";
 
-    Find<DigitField>("IYearSeg")->setText("999");
-    Press("IMill", Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(Find<DigitField>("NMonth")->text() + "/" + Find<DigitField>("NDay")->text(),
-              "12/30");
+    find<DigitField>("IYearSeg")->setText("999");
+    press("IMill", Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(find<DigitField>("NMonth")->text() + "/" + find<DigitField>("NDay")->text(), "12/30");
 
-    Find<DigitField>("NDay")->setText("31");
-    Find<DigitField>("NMonth")->setText("2");
-    Press("NYear", Qt::Key_Return);
-    EXPECT_EQ(fake_.Reporter.Messages,
-              QStringList{"'02/31/02005' is not a valid date and time."});
+    find<DigitField>("NDay")->setText("31");
+    find<DigitField>("NMonth")->setText("2");
+    press("NYear", Qt::Key_Return);
+    EXPECT_EQ(fake_.Reporter.Messages, QStringList{"'02/31/02005' is not a valid date and time."});
 }
 
 TEST_F(Keyboard, HelpFromEveryPageAndCtrlQCloses)
 {
     for (int page = 0; page < 5; ++page) {
-        Find<QTabBar>("Tabs")->setCurrentIndex(page);
-        EXPECT_TRUE(OpensTheDialog([this] { QTest::keyClick(form_.get(), Qt::Key_F1); }))
-            << page;
+        find<QTabBar>("Tabs")->setCurrentIndex(page);
+        EXPECT_TRUE(opensTheDialog([this] { QTest::keyClick(form_.get(), Qt::Key_F1); })) << page;
         // The window manager gives the window back its activation once the dialog is gone.
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -131,12 +127,12 @@ TEST_F(Keyboard, HelpFromEveryPageAndCtrlQCloses)
 // presses them, and a double click opens a site once.
 TEST_F(Keyboard, LinksAndTheSayingAnswerKeysAndOneClickEach)
 {
-    Find<QTabBar>("Tabs")->setCurrentIndex(3);
-    Find<QTabBar>("Tabs")->setFocus(Qt::TabFocusReason);
+    find<QTabBar>("Tabs")->setCurrentIndex(3);
+    find<QTabBar>("Tabs")->setFocus(Qt::TabFocusReason);
     QWidget* focus = nullptr;
-    for (const auto& [name, key] : {std::pair{"LinkBrannoch", Qt::Key_Space},
-                                    std::pair{"LinkZarrow", Qt::Key_Return},
-                                    std::pair{"LinkVelquist", Qt::Key_Space}}) {
+    for (const auto& [name, key] :
+         {std::pair{"LinkBrannoch", Qt::Key_Space}, std::pair{"LinkZarrow", Qt::Key_Return},
+          std::pair{"LinkVelquist", Qt::Key_Space}}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
@@ -147,7 +143,7 @@ TEST_F(Keyboard, LinksAndTheSayingAnswerKeysAndOneClickEach)
     fake_.Opener.Opened.clear();
     // As the window system delivers a double click: press, release, the second press as a
     // double click, release.
-    QWidget* area = Find("LinkBrannoch");
+    QWidget* area = find("LinkBrannoch");
     const QPoint at = area->rect().center();
     QTest::mousePress(area, Qt::LeftButton, {}, at);
     QTest::mouseRelease(area, Qt::LeftButton, {}, at);
@@ -157,24 +153,24 @@ TEST_F(Keyboard, LinksAndTheSayingAnswerKeysAndOneClickEach)
     QTest::mouseRelease(area, Qt::LeftButton, {}, at);
     EXPECT_EQ(fake_.Opener.Opened.size(), 1);
 
-    Find<QTabBar>("Tabs")->setCurrentIndex(0);
+    find<QTabBar>("Tabs")->setCurrentIndex(0);
     fake_.TheClock.UtcMillisecond = 0;
-    Press("SayingArea", Qt::Key_Return);
-    EXPECT_EQ(Find<QLabel>("Label2")->text(),
+    press("SayingArea", Qt::Key_Return);
+    EXPECT_EQ(find<QLabel>("Label2")->text(),
               "Your Imperial Sayings File is missing from the application Directory!");
 }
 
 // A click leaves no focus frame on an area; Tab does.
 TEST_F(Keyboard, FocusFrameOnlyFromTheKeyboard)
 {
-    Find<QTabBar>("Tabs")->setCurrentIndex(3);
-    QWidget* area = Find("LinkZarrow");
+    find<QTabBar>("Tabs")->setCurrentIndex(3);
+    QWidget* area = find("LinkZarrow");
     const QImage unfocused = area->grab().toImage();
     QTest::mouseClick(area, Qt::LeftButton);
     EXPECT_FALSE(area->hasFocus());
     EXPECT_EQ(area->grab().toImage(), unfocused);
-    Find("LinkBrannoch")->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(Find("LinkBrannoch"), Qt::Key_Tab);
+    find("LinkBrannoch")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(find("LinkBrannoch"), Qt::Key_Tab);
     ASSERT_TRUE(area->hasFocus());
     EXPECT_NE(area->grab().toImage(), unfocused);
 }

@@ -45,7 +45,8 @@ int LiveObjects(const QObject& root)
 TEST(Soak, ADayOfTicksBlinksAndUse)
 {
     const char* hoursSetting = std::getenv("CHRONAVELL_SOAK_HOURS");
-    const int hours = hoursSetting != nullptr ? std::atoi(hoursSetting) : 24;
+    const int hours =
+        hoursSetting != nullptr ? static_cast<int>(std::strtol(hoursSetting, nullptr, 10)) : 24;
     ASSERT_GE(hours, 3);
     const char* tunables = std::getenv("GLIBC_TUNABLES");
     ASSERT_TRUE(tunables != nullptr &&

@@ -46,28 +46,28 @@ protected:
         fs::remove_all(folder_);
     }
 
-    void WriteSayings(const std::string& bytes)
+    void writeSayings(const std::string& bytes)
     {
         std::ofstream out(folder_ / "Sayings.txt", std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
     // Creates the window and runs its start sequence, as the first showing does.
-    TForm1& Start()
+    TForm1& start()
     {
         form_ = std::make_unique<TForm1>(fake_.platform());
         form_->show();
         return *form_;
     }
 
-    template <typename T> T* Find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         T* child = form_->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(child, nullptr) << name;
         return child;
     }
 
-    QString Label(const char* name) const { return Find<QLabel>(name)->text(); }
+    QString label(const char* name) const { return find<QLabel>(name)->text(); }
 
     test_support::FakePlatform fake_;
     fs::path folder_;
@@ -76,19 +76,19 @@ protected:
 
 TEST_F(MainWindow, StartSequenceFillsThePage)
 {
-    WriteSayings("Duty first.\r\n");
-    TForm1& form = Start();
+    writeSayings("Duty first.\r\n");
+    TForm1& form = start();
 
-    EXPECT_EQ(Label("Label1"), "0347005.M 3");
-    EXPECT_EQ(Label("Label2"), "\"Duty first.\"");
-    EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->date(), QDate(2005, 5, 5));
+    EXPECT_EQ(label("Label1"), "0347005.M 3");
+    EXPECT_EQ(label("Label2"), "\"Duty first.\"");
+    EXPECT_EQ(find<QDateEdit>("DateTimePicker")->date(), QDate(2005, 5, 5));
     QStringList fields;
     for (const char* name : {"IYearSeg", "IYear", "IMill", "NMonth", "NDay", "NYear"}) {
-        fields.append(Find<DigitField>(name)->text());
+        fields.append(find<DigitField>(name)->text());
     }
     EXPECT_EQ(fields.join("|"), "347|005|03|05|05|02005");
-    EXPECT_EQ(Find<QComboBox>("ComboBox")->currentIndex(), 0);
-    EXPECT_EQ(Label("Label7"), "0");
+    EXPECT_EQ(find<QComboBox>("ComboBox")->currentIndex(), 0);
+    EXPECT_EQ(label("Label7"), "0");
     EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
     // The first caption still shows the picker's stored day; the first tick brings today's.
     EXPECT_EQ(form.windowTitle(), "[0721000.M 3] : 19:07:05");
@@ -98,12 +98,12 @@ TEST_F(MainWindow, StartSequenceFillsThePage)
 
 TEST_F(MainWindow, StartSequenceRunsOnlyOnTheFirstShowing)
 {
-    WriteSayings("One\r\n");
-    TForm1& form = Start();
+    writeSayings("One\r\n");
+    TForm1& form = start();
     fake_.TheClock.Now = QDateTime(QDate(2010, 1, 1), QTime(8, 0));
     form.hide();
     form.show();
-    EXPECT_EQ(Label("Label1"), "0347005.M 3");
+    EXPECT_EQ(label("Label1"), "0347005.M 3");
 }
 
 TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
@@ -120,7 +120,7 @@ TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
           Case{QLocale(QLocale::English, QLocale::UnitedStates), QTime(0, 30, 0), "12:30:00 AM"}}) {
         fake_.Regional.Locale = c.Locale;
         fake_.TheClock.Now = QDateTime(QDate(2005, 5, 5), c.Time);
-        TForm1& form = Start();
+        TForm1& form = start();
         fake_.TheClock.Now = QDateTime(QDate(2005, 5, 5), c.Time).addSecs(-1);
         fake_.TheClock.advance(1s);
         EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : " + c.Expected) << c.Locale.name();
@@ -129,39 +129,39 @@ TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
 
 TEST_F(MainWindow, RegionIsReadAgainWhenTheDesktopChangesIt)
 {
-    TForm1& form = Start();
+    TForm1& form = start();
     fake_.Regional.Locale = QLocale(QLocale::English, QLocale::UnitedStates);
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(&form, &change);
     fake_.TheClock.advance(1s);
     EXPECT_TRUE(form.windowTitle().endsWith(" PM")) << form.windowTitle().toStdString();
-    EXPECT_EQ(Find<QDateEdit>("DateTimePicker")->displayFormat(), "M/d/yyyy");
+    EXPECT_EQ(find<QDateEdit>("DateTimePicker")->displayFormat(), "M/d/yyyy");
 }
 
 TEST_F(MainWindow, PickingADayChangesLabelAndCaptionOnly)
 {
-    WriteSayings("Only one\r\n");
-    TForm1& form = Start();
-    const QString saying = Label("Label2");
-    auto* picker = Find<QDateEdit>("DateTimePicker");
+    writeSayings("Only one\r\n");
+    TForm1& form = start();
+    const QString saying = label("Label2");
+    auto* picker = find<QDateEdit>("DateTimePicker");
     picker->setFocus();
     // The user steps the day section up with the keyboard: 5 May becomes 6 May.
     picker->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(picker, Qt::Key_Up);
     EXPECT_EQ(picker->date(), QDate(2005, 5, 6));
-    EXPECT_EQ(Label("Label1"), "0350005.M 3");
+    EXPECT_EQ(label("Label1"), "0350005.M 3");
     EXPECT_EQ(form.windowTitle(), "[0350005.M 3] : 19:07:05");
-    EXPECT_EQ(Label("Label2"), saying);
+    EXPECT_EQ(label("Label2"), saying);
 }
 
 TEST_F(MainWindow, DatePickerRange)
 {
-    Start();
-    auto* picker = Find<QDateEdit>("DateTimePicker");
+    start();
+    auto* picker = find<QDateEdit>("DateTimePicker");
     EXPECT_EQ(picker->maximumDate(), QDate(9999, 12, 31));
     EXPECT_EQ(picker->minimumDate(), QDate(100, 1, 1));
     picker->setDate(QDate(9999, 12, 31));
-    EXPECT_EQ(Label("Label1"), "01002999.M 10");
+    EXPECT_EQ(label("Label1"), "01002999.M 10");
     picker->setDate(QDate(10000, 1, 1));
     EXPECT_EQ(picker->date(), QDate(9999, 12, 31));
 }
@@ -171,47 +171,47 @@ TEST_F(MainWindow, DatePickerRange)
 TEST_F(MainWindow, StartOn15June1850ShowsThatDay)
 {
     fake_.TheClock.Now = QDateTime(QDate(1850, 6, 15), QTime(12, 0));
-    Start();
-    EXPECT_EQ(Label("Label1"), "0458850.M 2");
-    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "458");
+    start();
+    EXPECT_EQ(label("Label1"), "0458850.M 2");
+    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "458");
 }
 
 TEST_F(MainWindow, ClickOnTheSayingPicksAgain)
 {
-    WriteSayings(
+    writeSayings(
         "zero\r\none\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight\r\nnine\r\n");
-    Start();
-    EXPECT_EQ(Label("Label2"), "\"three\"");
+    start();
+    EXPECT_EQ(label("Label2"), "\"three\"");
     fake_.TheClock.UtcMillisecond = 0;
-    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::LeftButton);
-    EXPECT_EQ(Label("Label2"), "\"zero\"");
+    QTest::mouseClick(find<QWidget>("SayingArea"), Qt::LeftButton);
+    EXPECT_EQ(label("Label2"), "\"zero\"");
     // Another button than the left one is no click.
     fake_.TheClock.UtcMillisecond = 43'200'000;
-    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::RightButton);
-    EXPECT_EQ(Label("Label2"), "\"zero\"");
+    QTest::mouseClick(find<QWidget>("SayingArea"), Qt::RightButton);
+    EXPECT_EQ(label("Label2"), "\"zero\"");
 }
 
 TEST_F(MainWindow, MissingSayingsFile)
 {
-    Start();
-    EXPECT_EQ(Label("Label2"),
+    start();
+    EXPECT_EQ(label("Label2"),
               "Your Imperial Sayings File is missing from the application Directory!");
-    QTest::mouseClick(Find<QWidget>("SayingArea"), Qt::LeftButton);
-    EXPECT_EQ(Label("Label2"),
+    QTest::mouseClick(find<QWidget>("SayingArea"), Qt::LeftButton);
+    EXPECT_EQ(label("Label2"),
               "Your Imperial Sayings File is missing from the application Directory!");
     EXPECT_TRUE(fake_.Reporter.Messages.isEmpty());
 }
 
 TEST_F(MainWindow, UnreadableSayingsFileStopsTheStartSequence)
 {
-    WriteSayings("never shown\r\n");
+    writeSayings("never shown\r\n");
     fs::permissions(folder_ / "Sayings.txt", fs::perms::none);
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
     const int status = test_support::RunUnprivileged([this] {
-        TForm1& form = Start();
+        TForm1& form = start();
         const bool reported = fake_.Reporter.Messages == QStringList{"File access denied."};
         const bool stopped = form.windowTitle() == "--------------" &&
-                             Label("Label1") == "Label1" && Label("Label2") == "Label2";
+                             label("Label1") == "Label1" && label("Label2") == "Label2";
         return (reported ? 0 : 1) | (stopped ? 0 : 2);
     });
     EXPECT_EQ(status, 0) << "1 wrong report, 2 the sequence went on";
@@ -228,16 +228,16 @@ TEST_F(MainWindow, SayingsAreShownAsPlainText)
          {Case{"<b>bold</b> <img src=x>", "\"<b>bold</b> <img src=x>\""},
           Case{"Caf\xC3\xA9 \xE2\x80\x94 valid UTF-8", "\"Café — valid UTF-8\""},
           Case{"Caf\xE9 \x80 1252", "\"Café € 1252\""}, Case{"A && B", "\"A && B\""}}) {
-        WriteSayings(c.Bytes + "\r\n");
-        Start();
-        EXPECT_EQ(Label("Label2"), c.Shown);
+        writeSayings(c.Bytes + "\r\n");
+        start();
+        EXPECT_EQ(label("Label2"), c.Shown);
     }
 }
 
 TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
 {
-    TForm1& form = Start();
-    auto* timer = Find<Timer>("Timer1");
+    TForm1& form = start();
+    auto* timer = find<Timer>("Timer1");
     fake_.TheClock.Broken = true;
     fake_.TheClock.advance(2s);
     EXPECT_EQ(fake_.Reporter.Messages, QStringList({"The clock stopped.", "The clock stopped."}));
@@ -251,25 +251,25 @@ TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
 // the user as a message with its full stop, and the page goes on.
 TEST_F(MainWindow, ConversionErrorsAreReported)
 {
-    Start();
-    Find<DigitField>("NDay")->setText("30");
-    Find<DigitField>("NMonth")->setText("2");
-    QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    start();
+    find<DigitField>("NDay")->setText("30");
+    find<DigitField>("NMonth")->setText("2");
+    QTest::mouseClick(find<QToolButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(fake_.Reporter.Messages, QStringList{"'02/30/02005' is not a valid date and time."});
-    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "347");
-    Find<DigitField>("NDay")->setText("28");
-    QTest::mouseClick(Find<QToolButton>("SpeedButton1"), Qt::LeftButton);
-    EXPECT_EQ(Find<DigitField>("IYearSeg")->text(), "160");
+    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "347");
+    find<DigitField>("NDay")->setText("28");
+    QTest::mouseClick(find<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "160");
     EXPECT_EQ(fake_.Reporter.Messages.size(), 1);
 }
 
 TEST_F(MainWindow, WindowAndNotebookGeometry)
 {
-    TForm1& form = Start();
+    TForm1& form = start();
     EXPECT_EQ(form.size(), QSize(445, 172));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-    auto* notebook = Find<TabbedNotebook>("TabbedNotebook1");
+    auto* notebook = find<TabbedNotebook>("TabbedNotebook1");
     ASSERT_EQ(notebook->count(), 5);
     const QStringList captions = {"Current Date", "General Date Conversion", "Vantor Timeline",
                                   "Links", "About..."};
@@ -284,7 +284,7 @@ TEST_F(MainWindow, WindowAndNotebookGeometry)
 
     struct Placement
     {
-        const char* Name;
+        const char* Name = nullptr;
         QRect Geometry;
     };
     for (const Placement& p :
@@ -292,9 +292,9 @@ TEST_F(MainWindow, WindowAndNotebookGeometry)
           Placement{"Label2", {192, 96, 225, 41}}, Placement{"Label1", {160, 12, 281, 29}},
           Placement{"Image3", {-32, -21, 201, 177}}, Placement{"Label56", {103, 124, 43, 26}},
           Placement{"DateTimePicker", {3, 2, 97, 21}}, Placement{"Button1", {8, 56, 89, 25}}}) {
-        EXPECT_EQ(Find<QWidget>(p.Name)->geometry(), p.Geometry) << p.Name;
+        EXPECT_EQ(find<QWidget>(p.Name)->geometry(), p.Geometry) << p.Name;
     }
-    EXPECT_FALSE(Find<QPushButton>("Button1")->isVisible());
+    EXPECT_FALSE(find<QPushButton>("Button1")->isVisible());
 }
 
 } // namespace

@@ -139,8 +139,9 @@ TEST(CheckDateDialog, TextsFitTheirBoxesAndNeverOverlap)
                                {56, 210, 345, 73}, {56, 267, 345, 33}, {56, 300, 281, 41},
                                {56, 344, 281, 49}};
     for (int n = 0; n < 10; ++n) {
-        boxes.push_back({QStringLiteral("ClassCaption%1").arg(n), {5, captionTops[n], 46, 13}});
-        boxes.push_back({QStringLiteral("ClassText%1").arg(n), textBoxes[n]});
+        boxes.emplace_back(QStringLiteral("ClassCaption%1").arg(n),
+                           QRect(5, captionTops[n], 46, 13));
+        boxes.emplace_back(QStringLiteral("ClassText%1").arg(n), textBoxes[n]);
     }
     std::vector<QRect> texts;
     for (const auto& [name, box] : boxes) {

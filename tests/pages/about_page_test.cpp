@@ -29,13 +29,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
     }
     // A click where the desktop would deliver it: to the visible control under the point.
-    void ClickPage(QPoint at)
+    void clickPage(QPoint at)
     {
         QWidget* target = page_.childAt(at) != nullptr ? page_.childAt(at) : &page_;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&page_, at));
     }
 
-    template <typename T> T* Find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         return page_.findChild<T*>(QString::fromLatin1(name));
     }
@@ -71,7 +71,7 @@ TEST_F(AboutPageTest, ControlsWhereTheLayoutPutsThemInPaintingOrder)
         EXPECT_EQ(control->pos(), box.topLeft()) << name;
         EXPECT_TRUE(box.isEmpty() || control->size() == box.size()) << name;
     }
-    EXPECT_EQ(Find<QWidget>("Image1")->geometry(), QRect(1, 1, 32, 32));
+    EXPECT_EQ(find<QWidget>("Image1")->geometry(), QRect(1, 1, 32, 32));
 }
 
 TEST_F(AboutPageTest, TextsFitTheirBoxesLeftOfTheBandAndApart)
@@ -80,7 +80,7 @@ TEST_F(AboutPageTest, TextsFitTheirBoxesLeftOfTheBandAndApart)
     std::vector<QRect> texts;
     for (const char* name : {"Label52", "Label53", "Label54", "Label4", "Label5", "Label55",
                              "Label57", "Label58", "Label59"}) {
-        const auto* label = Find<QLabel>(name);
+        const auto* label = find<QLabel>(name);
         const QFontMetrics metrics = label->fontMetrics();
         const QRect box = label->geometry();
         const int flags = static_cast<int>(label->alignment()) |
@@ -103,7 +103,8 @@ TEST_F(AboutPageTest, GradientBeneathTheLabelsBandAndPortrait)
     // Black to (106,106,255) in bands of three rows. The points are clear of every control
     // but the gradient; (296,141) lies in the disclaimer's box beside its text.
     const auto band = [](int row, int far) {
-        return static_cast<int>(std::floor(row / 3 * far / 64.0));
+        const int band = row / 3;
+        return static_cast<int>(std::floor(band * far / 64.0));
     };
     for (const QPoint at : {QPoint(0, 0), QPoint(200, 20), QPoint(150, 60), QPoint(296, 141)}) {
         const int b = band(at.y(), 106);
@@ -120,7 +121,7 @@ TEST_F(AboutPageTest, GradientBeneathTheLabelsBandAndPortrait)
     EXPECT_EQ(picture.pixel(348 + 76, 7 + 128), portrait.pixel(76, 128));
     // The icon fills the sunken panel; where it is clear, the panel's face shows.
     const QImage icon = QImage(":/assets/icon-32.png").convertToFormat(QImage::Format_ARGB32);
-    const QRgb face = Find<QWidget>("Panel1")->palette().color(QPalette::Button).rgb();
+    const QRgb face = find<QWidget>("Panel1")->palette().color(QPalette::Button).rgb();
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const QRgb source = icon.pixel(x, y);
@@ -133,18 +134,18 @@ TEST_F(AboutPageTest, GradientBeneathTheLabelsBandAndPortrait)
 
 TEST_F(AboutPageTest, HiddenLinkOpensTheTimelineSiteOnlyWhenClicked)
 {
-    auto* link = Find<QLabel>("Label59");
+    auto* link = find<QLabel>("Label59");
     EXPECT_FALSE(link->isVisible());
-    ClickPage(link->geometry().center());
+    clickPage(link->geometry().center());
     EXPECT_TRUE(opened_.empty());
     EXPECT_EQ(TextColour(*link), QColor(255, 255, 0));
 
     link->show();
-    ClickPage(link->geometry().center());
+    clickPage(link->geometry().center());
     ASSERT_EQ(opened_.size(), 1);
     EXPECT_EQ(opened_[0], VelquistSite);
     EXPECT_EQ(TextColour(*link), QColor(0, 255, 0));
-    ClickPage(link->geometry().center());
+    clickPage(link->geometry().center());
     EXPECT_EQ(opened_.size(), 2);
 }
 

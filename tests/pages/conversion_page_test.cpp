@@ -50,28 +50,28 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&page_));
     }
 
-    DigitField* Field(const char* name) const
+    DigitField* fieldNamed(const char* name) const
     {
         auto* field = page_.findChild<DigitField*>(QString::fromLatin1(name));
         EXPECT_NE(field, nullptr) << name;
         return field;
     }
-    QString Text(const char* name) const { return Field(name)->text(); }
+    QString text(const char* name) const { return fieldNamed(name)->text(); }
 
     // Counts every change of a field's content from now on.
-    void CountChanges(const char* name)
+    void countChanges(const char* name)
     {
         changes_ = 0;
         QObject::disconnect(counter_);
-        counter_ = QObject::connect(Field(name), &DigitField::changed, [this] { ++changes_; });
+        counter_ = QObject::connect(fieldNamed(name), &DigitField::changed, [this] { ++changes_; });
     }
 
     // Runs a script on a field: plain characters are typed; <Tab> and <Backtab> enter the field
     // from its neighbour in the page's tab order, <C2> clicks position 2, <Del>, <BS>, <Right>
     // and <S-Right> press keys.
-    void Act(const char* name, const QString& script)
+    void act(const char* name, const QString& script)
     {
-        DigitField* field = Field(name);
+        DigitField* field = fieldNamed(name);
         for (qsizetype i = 0; i < script.size(); ++i) {
             if (script[i] != u'<') {
                 QTest::keyClick(field, script[i].toLatin1());
@@ -82,7 +82,7 @@ protected:
             i = end;
             if (token == u"Tab" || token == u"Backtab") {
                 const bool back = token == u"Backtab";
-                QWidget* from = Neighbour(field, back);
+                QWidget* from = neighbour(field, back);
                 from->setFocus();
                 QTest::keyClick(from, back ? Qt::Key_Backtab : Qt::Key_Tab,
                                 back ? Qt::ShiftModifier : Qt::NoModifier);
@@ -101,7 +101,7 @@ protected:
         }
     }
     // The control that Tab (or Backtab) leaves for the field.
-    QWidget* Neighbour(QWidget* field, bool backwards) const
+    QWidget* neighbour(QWidget* field, bool backwards) const
     {
         QWidget* other = field;
         do {
@@ -112,9 +112,9 @@ protected:
     }
 
     // Enters the field with the keyboard, as Tab from the control before it does, and types.
-    void TypeInto(const char* name, const QString& keys)
+    void typeInto(const char* name, const QString& keys)
     {
-        DigitField* field = Field(name);
+        DigitField* field = fieldNamed(name);
         field->clearFocus();
         field->setFocus(Qt::TabFocusReason);
         for (const QChar key : keys) {
@@ -122,32 +122,32 @@ protected:
         }
     }
 
-    void SetFields(const QString& month, const QString& day, const QString& year)
+    void setFields(const QString& month, const QString& day, const QString& year)
     {
         page_.writeField(ConversionPage::Field::Month, month);
         page_.writeField(ConversionPage::Field::Day, day);
         page_.writeField(ConversionPage::Field::Year, year);
     }
-    void SetImperial(const QString& segment, const QString& year, const QString& millennium)
+    void setImperial(const QString& segment, const QString& year, const QString& millennium)
     {
         page_.writeField(ConversionPage::Field::Segment, segment);
         page_.writeField(ConversionPage::Field::ImperialYear, year);
         page_.writeField(ConversionPage::Field::Millennium, millennium);
     }
-    void Click(const char* button)
+    void click(const char* button)
     {
         QTest::mouseClick(page_.findChild<QToolButton*>(QString::fromLatin1(button)),
                           Qt::LeftButton);
     }
-    QString ImperialRow() const
+    QString imperialRow() const
     {
-        return Text("IYearSeg") + "|" + Text("IYear") + "|" + Text("IMill");
+        return text("IYearSeg") + "|" + text("IYear") + "|" + text("IMill");
     }
-    QString CalendarRow() const
+    QString calendarRow() const
     {
-        return Text("NMonth") + "|" + Text("NDay") + "|" + Text("NYear");
+        return text("NMonth") + "|" + text("NDay") + "|" + text("NYear");
     }
-    QString CheckDigit() const { return page_.findChild<QLabel*>("Label7")->text(); }
+    QString checkDigit() const { return page_.findChild<QLabel*>("Label7")->text(); }
 
     ConversionPage page_;
     QStringList errors_;
@@ -174,10 +174,10 @@ TEST_F(ConversionPageTest, WritesEndNormalised)
           Case{"IYearSeg", "1002", "999", 1}, Case{"IYear", "5", "005", 2},
           Case{"IMill", "3", "03", 2}, Case{"IMill", "51", "50", 2}}) {
         // A start that no case ends with, so every case changes the field.
-        Field(c.Field)->setText(QStringLiteral("6"));
-        CountChanges(c.Field);
-        Field(c.Field)->setText(QString::fromLatin1(c.Written));
-        EXPECT_EQ(Text(c.Field), c.Text) << c.Field << " <- " << c.Written;
+        fieldNamed(c.Field)->setText(QStringLiteral("6"));
+        countChanges(c.Field);
+        fieldNamed(c.Field)->setText(QString::fromLatin1(c.Written));
+        EXPECT_EQ(text(c.Field), c.Text) << c.Field << " <- " << c.Written;
         EXPECT_EQ(changes_, c.Changes) << c.Field << " <- " << c.Written;
     }
 }
@@ -198,10 +198,10 @@ TEST_F(ConversionPageTest, TypingNormalisesEachField)
           Case{"NYear", "5", "50000"}, Case{"IMill", "75", "50"}, Case{"IMill", "05", "05"},
           Case{"IYearSeg", "1", "100"}, Case{"IYear", "042", "042"}, Case{"NMonth", "x", "05"},
           Case{"NDay", "a1", "11"}}) {
-        SetFields("05", "05", "02005");
-        SetImperial("347", "005", "03");
-        TypeInto(c.Field, c.Keys);
-        EXPECT_EQ(Text(c.Field), c.Expected) << c.Field << " " << c.Keys;
+        setFields("05", "05", "02005");
+        setImperial("347", "005", "03");
+        typeInto(c.Field, c.Keys);
+        EXPECT_EQ(text(c.Field), c.Expected) << c.Field << " " << c.Keys;
     }
 }
 
@@ -221,15 +221,15 @@ TEST_F(ConversionPageTest, EditsEndNormalised)
           Case{"NDay", "15", "<C0><Del><Right><Del>", "01"}, Case{"NDay", "15", "<C1><BS>", "05"},
           Case{"IYearSeg", "347", "<C1>9", "397"}, Case{"IYearSeg", "347", "<Tab><C1>9", "397"},
           Case{"NYear", "02005", "<C1><S-Right>7", "07005"}}) {
-        Field(c.Field)->setText(QString::fromLatin1(c.Before));
-        Act(c.Field, QString::fromLatin1(c.Script));
-        EXPECT_EQ(Text(c.Field), c.Text) << c.Field << " '" << c.Before << "' " << c.Script;
+        fieldNamed(c.Field)->setText(QString::fromLatin1(c.Before));
+        act(c.Field, QString::fromLatin1(c.Script));
+        EXPECT_EQ(text(c.Field), c.Text) << c.Field << " '" << c.Before << "' " << c.Script;
     }
 }
 
 TEST_F(ConversionPageTest, DeletingDigitsLeavesZerosOrTheLowerBound)
 {
-    DigitField* day = Field("NDay");
+    DigitField* day = fieldNamed("NDay");
     day->setText("17");
     day->setFocus(Qt::MouseFocusReason);
     day->setCursorPosition(0);
@@ -239,7 +239,7 @@ TEST_F(ConversionPageTest, DeletingDigitsLeavesZerosOrTheLowerBound)
     QTest::keyClick(day, Qt::Key_Delete);
     EXPECT_EQ(day->text(), "01");
 
-    DigitField* year = Field("NYear");
+    DigitField* year = fieldNamed("NYear");
     year->setText("12345");
     year->setFocus(Qt::MouseFocusReason);
     year->setCursorPosition(4);
@@ -261,10 +261,10 @@ TEST_F(ConversionPageTest, ConvertToImperial)
           Case{"12", "31", "02000", "999|000|03"}, Case{"12", "31", "00045", "999|045|00"},
           Case{"07", "15", "00999", "541|999|00"}, Case{"06", "01", "50000", "419|000|50"},
           Case{"02", "29", "20000", "163|000|21"}, Case{"02", "29", "02004", "163|004|03"}}) {
-        SetImperial("000", "000", "00");
-        SetFields(c.Month, c.Day, c.Year);
-        Click("SpeedButton1");
-        EXPECT_EQ(ImperialRow(), c.Imperial) << c.Month << "/" << c.Day << "/" << c.Year;
+        setImperial("000", "000", "00");
+        setFields(c.Month, c.Day, c.Year);
+        click("SpeedButton1");
+        EXPECT_EQ(imperialRow(), c.Imperial) << c.Month << "/" << c.Day << "/" << c.Year;
     }
     EXPECT_TRUE(errors_.isEmpty()) << errors_.join(" ");
 }
@@ -275,12 +275,12 @@ TEST_F(ConversionPageTest, InvalidDatesThrowAndChangeNothing)
          {"02/30/02005", "02/29/10000", "02/29/01900", "01/01/00000", "04/31/02005"}) {
         const QString text = QString::fromLatin1(invalid);
         errors_.clear();
-        SetImperial("123", "456", "07");
+        setImperial("123", "456", "07");
         const QStringList parts = text.split('/');
-        SetFields(parts[0], parts[1], parts[2]);
-        Click("SpeedButton1");
+        setFields(parts[0], parts[1], parts[2]);
+        click("SpeedButton1");
         EXPECT_EQ(errors_, QStringList{"'" + text + "' is not a valid date and time"});
-        EXPECT_EQ(ImperialRow(), "123|456|07");
+        EXPECT_EQ(imperialRow(), "123|456|07");
     }
 }
 
@@ -297,10 +297,10 @@ TEST_F(ConversionPageTest, ConvertFromImperial)
          {Case{"000", "000", "03", "01|01|02000"}, Case{"999", "005", "03", "12|30|02005"},
           Case{"347", "005", "03", "05|05|02005"}, Case{"084", "999", "41", "02|01|40999"},
           Case{"500", "999", "00", "06|30|00000"}, Case{"163", "999", "50", "02|29|49999"}}) {
-        SetFields("11", "11", "01111");
-        SetImperial(c.Segment, c.Year, c.Millennium);
-        Click("SpeedButton2");
-        EXPECT_EQ(CalendarRow(), c.Calendar) << c.Segment << " " << c.Year << " " << c.Millennium;
+        setFields("11", "11", "01111");
+        setImperial(c.Segment, c.Year, c.Millennium);
+        click("SpeedButton2");
+        EXPECT_EQ(calendarRow(), c.Calendar) << c.Segment << " " << c.Year << " " << c.Millennium;
     }
     EXPECT_TRUE(errors_.isEmpty());
 }
@@ -313,14 +313,14 @@ TEST_F(ConversionPageTest, CheckClassSetsOnlyTheCheckDigit)
         QTest::keyClick(list, Qt::Key_Down);
     }
     EXPECT_EQ(list->currentIndex(), 7);
-    EXPECT_EQ(CheckDigit(), "7");
-    SetFields("01", "01", "02005");
-    Click("SpeedButton1");
-    EXPECT_EQ(CheckDigit(), "7");
-    EXPECT_EQ(ImperialRow(), "003|005|03");
+    EXPECT_EQ(checkDigit(), "7");
+    setFields("01", "01", "02005");
+    click("SpeedButton1");
+    EXPECT_EQ(checkDigit(), "7");
+    EXPECT_EQ(imperialRow(), "003|005|03");
     // The program's own selection shows nothing new.
     page_.setCheckClass(2);
-    EXPECT_EQ(CheckDigit(), "7");
+    EXPECT_EQ(checkDigit(), "7");
 }
 
 // The class list's popup costs nothing until it is first opened, and then shows the list's
@@ -414,22 +414,22 @@ QAction* Item(QMenu& menu, const QString& text)
 // as the page joins it, the Imperial one as the text of a date with its check digit.
 TEST_F(ConversionPageTest, RowsCopyWhole)
 {
-    SetFields("05", "17", "02005");
-    SetImperial("347", "045", "00");
+    setFields("05", "17", "02005");
+    setImperial("347", "045", "00");
     page_.setCheckClass(7);
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (const auto& [field, text] :
          {std::pair{"NDay", "05/17/02005"}, std::pair{"IMill", "734745.M 0"}}) {
         clipboard->clear();
-        Field(field)->setFocus();
-        QTest::keyClick(Field(field), Qt::Key_C, Qt::ControlModifier);
+        fieldNamed(field)->setFocus();
+        QTest::keyClick(fieldNamed(field), Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(clipboard->text(), text) << field;
         clipboard->clear();
-        UseRowMenu(Field(field), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
+        UseRowMenu(fieldNamed(field), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
         EXPECT_EQ(clipboard->text(), text) << field;
     }
-    SetImperial("347", "005", "03");
-    UseRowMenu(Field("IYear"), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
+    setImperial("347", "005", "03");
+    UseRowMenu(fieldNamed("IYear"), [](QMenu& menu) { Item(menu, "Copy")->trigger(); });
     EXPECT_EQ(clipboard->text(), "7347005.M 3");
 }
 
@@ -455,21 +455,21 @@ TEST_F(ConversionPageTest, PastedDatesFillTheRow)
           Case{"IYearSeg", "01002999.M10", "999|999|10 0"},
           Case{"IMill", "2005-05-17", "111|111|11 1"},
           Case{"IMill", "0347005.M 300", "111|111|11 1"}}) {
-        SetFields("11", "11", "01111");
-        SetImperial("111", "111", "11");
+        setFields("11", "11", "01111");
+        setImperial("111", "111", "11");
         page_.setCheckClass(1);
         page_.findChild<QComboBox*>("ComboBox")->activated(1);
         QGuiApplication::clipboard()->setText(QString::fromLatin1(c.Pasted));
-        Field(c.Field)->setFocus();
-        QTest::keyClick(Field(c.Field), Qt::Key_V, Qt::ControlModifier);
+        fieldNamed(c.Field)->setFocus();
+        QTest::keyClick(fieldNamed(c.Field), Qt::Key_V, Qt::ControlModifier);
         const bool imperial = QString::fromLatin1(c.Field).startsWith(u'I');
-        EXPECT_EQ(imperial ? ImperialRow() + " " + CheckDigit() : CalendarRow(), c.Row)
+        EXPECT_EQ(imperial ? imperialRow() + " " + checkDigit() : calendarRow(), c.Row)
             << c.Field << " <- " << c.Pasted;
     }
     // The menu's Paste does the same.
     QGuiApplication::clipboard()->setText(QStringLiteral("2026-12-08"));
-    UseRowMenu(Field("NYear"), [](QMenu& menu) { Item(menu, "Paste")->trigger(); });
-    EXPECT_EQ(CalendarRow(), "12|08|02026");
+    UseRowMenu(fieldNamed("NYear"), [](QMenu& menu) { Item(menu, "Paste")->trigger(); });
+    EXPECT_EQ(calendarRow(), "12|08|02026");
 }
 
 // Whatever the user types, the field ends all digits and within its range.
@@ -486,12 +486,12 @@ TEST_F(ConversionPageTest, RandomKeysAlwaysLeaveDigitsInRange)
                             Qt::Key_Space, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left,
                             Qt::Key_Right, Qt::Key_Home,   Qt::Key_End};
     QRandomGenerator random(20051205);
-    SetFields("05", "05", "02005");
-    SetImperial("347", "005", "03");
+    setFields("05", "05", "02005");
+    setImperial("347", "005", "03");
     for (const Range& r :
          {Range{"NMonth", 1, 12}, Range{"NDay", 1, 31}, Range{"NYear", 0, 50000},
           Range{"IYearSeg", 0, 999}, Range{"IYear", 0, 999}, Range{"IMill", 0, 50}}) {
-        DigitField* field = Field(r.Field);
+        DigitField* field = fieldNamed(r.Field);
         for (int round = 0; round < 40; ++round) {
             field->setFocus(round % 2 == 0 ? Qt::TabFocusReason : Qt::MouseFocusReason);
             if (round % 3 == 0) {
@@ -520,9 +520,9 @@ TEST_F(ConversionPageTest, ControlsAsDesigned)
 {
     struct Placement
     {
-        const char* Name;
+        const char* Name = nullptr;
         QRect Geometry;
-        const char* ToolTip;
+        const char* ToolTip = nullptr;
     };
     for (const Placement& p :
          {Placement{"Image4", {0, 0, 437, 144}, ""}, Placement{"NMonth", {8, 88, 33, 28}, "Month"},
@@ -541,7 +541,7 @@ TEST_F(ConversionPageTest, ControlsAsDesigned)
         EXPECT_EQ(control->toolTip(), QString::fromLatin1(p.ToolTip)) << p.Name;
     }
     // Tab runs through the six fields and then the list.
-    QWidget* focus = Field("NMonth");
+    QWidget* focus = fieldNamed("NMonth");
     const QStringList order = {"NDay", "NYear", "IYearSeg", "IYear", "IMill", "ComboBox"};
     for (const QString& next : order) {
         focus = focus->nextInFocusChain();

@@ -28,10 +28,10 @@ protected:
 
     CurrentDatePage page_;
 
-    QDateEdit* Picker() const { return page_.findChild<QDateEdit*>("DateTimePicker"); }
-    QCalendarWidget* OpenCalendar() const
+    QDateEdit* findPicker() const { return page_.findChild<QDateEdit*>("DateTimePicker"); }
+    QCalendarWidget* openCalendar() const
     {
-        auto* calendar = Picker()->calendarWidget();
+        auto* calendar = findPicker()->calendarWidget();
         return calendar != nullptr && calendar->isVisible() ? calendar : nullptr;
     }
 };
@@ -39,7 +39,7 @@ protected:
 // The whole picker shows the pointing hand, its text as well as its arrow.
 TEST_F(CurrentDatePageTest, PickerShowsTheHandAllOver)
 {
-    QDateEdit* picker = Picker();
+    QDateEdit* picker = findPicker();
     for (int x = 2; x < picker->width() - 2; x += 4) {
         const QPoint at(x, picker->height() / 2);
         const QWidget* under = picker->childAt(at) != nullptr ? picker->childAt(at) : picker;
@@ -51,7 +51,7 @@ TEST_F(CurrentDatePageTest, PickerShowsTheHandAllOver)
 // the calendar keeps the desktop's colours, not the box's lavender and white.
 TEST_F(CurrentDatePageTest, CalendarOpensFromTheKeyboardInTheDesktopsColours)
 {
-    QDateEdit* picker = Picker();
+    QDateEdit* picker = findPicker();
     const QDate day = picker->date();
     const QPalette desktop = QApplication::palette();
     for (const auto& [key, modifiers] :
@@ -59,7 +59,7 @@ TEST_F(CurrentDatePageTest, CalendarOpensFromTheKeyboardInTheDesktopsColours)
           std::pair{Qt::Key_F4, Qt::KeyboardModifiers()}}) {
         picker->setFocus();
         QTest::keyClick(picker, key, modifiers);
-        QCalendarWidget* calendar = OpenCalendar();
+        QCalendarWidget* calendar = openCalendar();
         ASSERT_NE(calendar, nullptr) << key;
         EXPECT_EQ(picker->date(), day);
         for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Window,
@@ -84,7 +84,7 @@ TEST_F(CurrentDatePageTest, ImperialDateCopies)
     EXPECT_EQ(clipboard->text(), "0344936.M 2");
 
     clipboard->clear();
-    QDateEdit* picker = Picker();
+    QDateEdit* picker = findPicker();
     picker->setFocus(Qt::TabFocusReason);
     picker->setSelectedSection(QDateTimeEdit::YearSection);
     QTest::keyClick(picker, Qt::Key_C, Qt::ControlModifier);

@@ -15,10 +15,10 @@ namespace {
 // a negative number and of one too long for the field.
 struct Bounds
 {
-    const char* name;
-    int positions;
-    const char* lowerText;
-    const char* upperText;
+    const char* Name;
+    int Positions;
+    const char* LowerText;
+    const char* UpperText;
 };
 
 const Bounds NMonth{"NMonth", 2, "01", "12"};
@@ -35,7 +35,7 @@ public:
     {
         // Placed by hand: a layout would make the offscreen platform warn about size hints.
         before_ = new QLineEdit(&window_);
-        field_ = new DigitField(bounds.positions, bounds.lowerText, bounds.upperText, &window_);
+        field_ = new DigitField(bounds.Positions, bounds.LowerText, bounds.UpperText, &window_);
         after_ = new QLineEdit(&window_);
         before_->setGeometry(0, 0, 60, 28);
         field_->setGeometry(64, 0, 65, 28);
@@ -126,12 +126,12 @@ TEST(DigitFieldTest, WritesFollowTheWriteRuleAndSignalOnlyChanges)
 {
     struct Case
     {
-        const Bounds& bounds;
-        const char* before;
-        QString written;
-        const char* text;
-        const char* shown;
-        int emissions;
+        const Bounds& Field;
+        const char* Before;
+        QString Written;
+        const char* Text;
+        const char* Shown;
+        int Emissions;
     };
     const Case cases[] = {
         {NMonth, "", "", "  ", "**", 0},
@@ -156,15 +156,15 @@ TEST(DigitFieldTest, WritesFollowTheWriteRuleAndSignalOnlyChanges)
         {NMonth, "", QStringLiteral("1\u0663"), "1 ", "1*", 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.bounds.name << " '" << c.before << "' <- '"
-                                        << c.written.toStdString() << "'");
-        Harness harness(c.bounds);
-        harness.write(c.before);
+        SCOPED_TRACE(testing::Message() << c.Field.Name << " '" << c.Before << "' <- '"
+                                        << c.Written.toStdString() << "'");
+        Harness harness(c.Field);
+        harness.write(c.Before);
         const int before = harness.emissions();
-        harness.write(c.written);
-        EXPECT_EQ(harness.field().text(), c.text);
-        EXPECT_EQ(harness.field().displayText(), c.shown);
-        EXPECT_EQ(harness.emissions() - before, c.emissions);
+        harness.write(c.Written);
+        EXPECT_EQ(harness.field().text(), c.Text);
+        EXPECT_EQ(harness.field().displayText(), c.Shown);
+        EXPECT_EQ(harness.emissions() - before, c.Emissions);
     }
 }
 
@@ -172,14 +172,14 @@ TEST(DigitFieldTest, EditingKeysOnAnUnnormalisedField)
 {
     struct Case
     {
-        const Bounds& bounds;
-        const char* before;
-        const char* script;
-        const char* text;
-        int emissions;
-        int selectionStart;
-        int selectionLength;
-        int cursor;
+        const Bounds& Field;
+        const char* Before;
+        const char* Script;
+        const char* Text;
+        int Emissions;
+        int SelectionStart;
+        int SelectionLength;
+        int Cursor;
     };
     const Case cases[] = {
         // Entering with the keyboard selects everything, a click only its position.
@@ -214,18 +214,18 @@ TEST(DigitFieldTest, EditingKeysOnAnUnnormalisedField)
         {NYear, "12345", "<C2><S-Right><S-Left><S-Left>", "12345", 0, 1, 2, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.bounds.name << " '" << c.before << "' " << c.script);
-        Harness harness(c.bounds);
+        SCOPED_TRACE(testing::Message() << c.Field.Name << " '" << c.Before << "' " << c.Script);
+        Harness harness(c.Field);
         ASSERT_TRUE(harness.active());
-        harness.write(c.before);
+        harness.write(c.Before);
         const int before = harness.emissions();
-        harness.act(c.script);
+        harness.act(c.Script);
         const DigitField& field = harness.field();
-        EXPECT_EQ(field.text(), c.text);
-        EXPECT_EQ(harness.emissions() - before, c.emissions);
-        EXPECT_EQ(field.selectionStart(), c.selectionStart);
-        EXPECT_EQ(field.selectionLength(), c.selectionLength);
-        EXPECT_EQ(field.cursorPosition(), c.cursor);
+        EXPECT_EQ(field.text(), c.Text);
+        EXPECT_EQ(harness.emissions() - before, c.Emissions);
+        EXPECT_EQ(field.selectionStart(), c.SelectionStart);
+        EXPECT_EQ(field.selectionLength(), c.SelectionLength);
+        EXPECT_EQ(field.cursorPosition(), c.Cursor);
     }
 }
 
@@ -234,8 +234,8 @@ TEST(DigitFieldTest, EditingKeysOnAnUnnormalisedField)
 TEST(DigitFieldTest, PositionsFitAndTakeClicksAtPageSizes)
 {
     for (const auto& [bounds, width] : {std::pair{&NMonth, 33}, {&IYearSeg, 49}, {&NYear, 65}}) {
-        SCOPED_TRACE(bounds->name);
-        DigitField field(bounds->positions, bounds->lowerText, bounds->upperText);
+        SCOPED_TRACE(bounds->Name);
+        DigitField field(bounds->Positions, bounds->LowerText, bounds->UpperText);
         QFont font = field.font();
         font.setPixelSize(16);
         font.setBold(true);
@@ -244,7 +244,7 @@ TEST(DigitFieldTest, PositionsFitAndTakeClicksAtPageSizes)
         field.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&field));
         const int digitWidth = field.fontMetrics().horizontalAdvance(u'0');
-        for (int position = 0; position < bounds->positions; ++position) {
+        for (int position = 0; position < bounds->Positions; ++position) {
             const QRect cell = field.positionRect(position);
             EXPECT_GE(cell.width(), digitWidth);
             EXPECT_TRUE(field.rect().contains(cell));

@@ -48,9 +48,9 @@ TEST_F(LinksPageTest, AreasAsDesigned)
 {
     struct Area
     {
-        const char* Name;
+        const char* Name = nullptr;
         QRect Geometry;
-        const char* Hint;
+        const char* Hint = nullptr;
     };
     for (const Area& a :
          {Area{"LinkVelquist",

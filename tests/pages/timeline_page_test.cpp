@@ -35,26 +35,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
     }
 
-    template <typename T = QWidget> T* Find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         return page_.findChild<T*>(QString::fromLatin1(name));
     }
-    View Now() const { return {strip_->x(), past_->isEnabled(), future_->isEnabled()}; }
-    void Past() { QTest::mouseClick(past_, Qt::LeftButton); }
-    void Future() { QTest::mouseClick(future_, Qt::LeftButton); }
+    View now() const { return {strip_->x(), past_->isEnabled(), future_->isEnabled()}; }
+    void past() { QTest::mouseClick(past_, Qt::LeftButton); }
+    void future() { QTest::mouseClick(future_, Qt::LeftButton); }
 
     TimelinePage page_;
-    QWidget* strip_ = Find("DateLine");
-    QWidget* marker_ = Find("YouRHere");
-    QPushButton* past_ = Find<QPushButton>("BitBtn1");
-    QPushButton* future_ = Find<QPushButton>("BitBtn2");
+    QWidget* strip_ = find("DateLine");
+    QWidget* marker_ = find("YouRHere");
+    QPushButton* past_ = find<QPushButton>("BitBtn1");
+    QPushButton* future_ = find<QPushButton>("BitBtn2");
 };
 
 TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
 {
     EXPECT_EQ(marker_->x(), 503);
     EXPECT_EQ(marker_->y(), 85);
-    EXPECT_EQ(Now(), (View{0, true, true}));
+    EXPECT_EQ(now(), (View{0, true, true}));
     struct Case
     {
         int Millennium;
@@ -72,12 +72,12 @@ TEST_F(TimelinePageTest, MillenniumPlacesTheMarkerAndScrollsToIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "millennium " << c.Millennium);
         // Scrolling first: the rule undoes it.
-        Future();
-        Future();
+        future();
+        future();
         page_.PlaceYouRHere(c.Millennium);
         EXPECT_EQ(marker_->x(), c.MarkerLeft);
         EXPECT_EQ(marker_->y(), 85);
-        EXPECT_EQ(Now(), c.Expected);
+        EXPECT_EQ(now(), c.Expected);
     }
 }
 
@@ -86,15 +86,15 @@ TEST_F(TimelinePageTest, ButtonsStepTwentyAndStopAtTheEnds)
     page_.PlaceYouRHere(0);
     const int marker = marker_->x();
     for (int press = 1; press <= 21; ++press) {
-        Future();
+        future();
         const View expected = press < 20 ? View{-20 * press, true, true} : View{-388, true, false};
-        EXPECT_EQ(Now(), expected) << "Future press " << press;
+        EXPECT_EQ(now(), expected) << "Future press " << press;
     }
     for (int press = 1; press <= 21; ++press) {
-        Past();
+        past();
         const View expected =
             press < 20 ? View{-388 + 20 * press, true, true} : View{0, false, true};
-        EXPECT_EQ(Now(), expected) << "Past press " << press;
+        EXPECT_EQ(now(), expected) << "Past press " << press;
     }
     EXPECT_EQ(marker_->x(), marker);
 }
@@ -111,8 +111,8 @@ TEST_F(TimelinePageTest, ButtonsFromOffsetsTheMarkerLeft)
                           Case{30, false, {-388, true, false}}, Case{30, true, {-359, true, true}},
                           Case{31, true, {-368, true, true}}}) {
         page_.PlaceYouRHere(c.Millennium);
-        c.PressPast ? Past() : Future();
-        EXPECT_EQ(Now(), c.Expected) << "millennium " << c.Millennium;
+        c.PressPast ? past() : future();
+        EXPECT_EQ(now(), c.Expected) << "millennium " << c.Millennium;
     }
 }
 

@@ -27,12 +27,12 @@ struct Host
 {
     explicit Host(QSize size)
     {
-        parent.resize(size);
-        parent.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&parent));
+        Parent.resize(size);
+        Parent.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Parent));
     }
-    QWidget parent;
-    TGradientFill* fill = new TGradientFill(&parent);
+    QWidget Parent;
+    TGradientFill* Fill = new TGradientFill(&Parent);
 };
 
 const QColor DialogBlue(108, 108, 255);
@@ -41,10 +41,13 @@ TEST(GradientFill, EveryRowHasItsBandsColour)
 {
     struct Row
     {
-        const char* name;
-        QColor from, to;
-        int height, bandHeight, lowestBand;
-        QColor lowest;
+        const char* Name = nullptr;
+        QColor From;
+        QColor To;
+        int Height = 0;
+        int BandHeight = 0;
+        int LowestBand = 0;
+        QColor Lowest;
     };
     const Row rows[] = {
         {"dialog", Qt::black, DialogBlue, 385, 7, 54, QColor(91, 91, 215)},
@@ -55,17 +58,17 @@ TEST(GradientFill, EveryRowHasItsBandsColour)
         {"uniform", DialogBlue, DialogBlue, 100, 2, 49, DialogBlue},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Host host({9, row.height});
-        host.fill->setColorFrom(row.from);
-        host.fill->setColor(row.to);
-        const QImage image = host.parent.grab().toImage();
-        for (int y = 0; y < row.height; ++y) {
-            ASSERT_EQ(image.pixel(0, y), Expected(row.from, row.to, y / row.bandHeight)) << y;
+        SCOPED_TRACE(row.Name);
+        Host host({9, row.Height});
+        host.Fill->setColorFrom(row.From);
+        host.Fill->setColor(row.To);
+        const QImage image = host.Parent.grab().toImage();
+        for (int y = 0; y < row.Height; ++y) {
+            ASSERT_EQ(image.pixel(0, y), Expected(row.From, row.To, y / row.BandHeight)) << y;
             ASSERT_EQ(image.pixel(8, y), image.pixel(0, y)) << y;
         }
-        EXPECT_EQ((row.height - 1) / row.bandHeight, row.lowestBand);
-        EXPECT_EQ(image.pixel(0, row.height - 1), row.lowest.rgb());
+        EXPECT_EQ((row.Height - 1) / row.BandHeight, row.LowestBand);
+        EXPECT_EQ(image.pixel(0, row.Height - 1), row.Lowest.rgb());
     }
     // Both instances' band 1, and a falling channel rounded down.
     EXPECT_EQ(Expected(Qt::black, DialogBlue, 1), qRgb(1, 1, 3));
@@ -75,9 +78,9 @@ TEST(GradientFill, EveryRowHasItsBandsColour)
 TEST(GradientFill, BottomToTopStartsWithColor)
 {
     Host host({20, 385});
-    host.fill->setColor(DialogBlue);
-    host.fill->setFillDirection(TFillDirection::fdBottomToTop);
-    const QImage image = host.parent.grab().toImage();
+    host.Fill->setColor(DialogBlue);
+    host.Fill->setFillDirection(TFillDirection::fdBottomToTop);
+    const QImage image = host.Parent.grab().toImage();
     EXPECT_EQ(image.pixel(5, 0), DialogBlue.rgb());
     EXPECT_EQ(image.pixel(5, 384), qRgb(16, 16, 39));
 }
@@ -116,25 +119,25 @@ TEST(GradientFill, RepaintsOnlyWhenAValueChanges)
     };
     for (const auto& [present, other] : setters) {
         Host host({30, 30});
-        host.fill->setColor(QColor(4, 5, 6));
-        host.fill->setColorFrom(QColor(1, 2, 3));
+        host.Fill->setColor(QColor(4, 5, 6));
+        host.Fill->setColorFrom(QColor(1, 2, 3));
         QApplication::processEvents();
         int paints = 0;
         struct Counter : QObject
         {
-            int* paints;
-            bool eventFilter(QObject*, QEvent* event) override
+            int* Paints = nullptr;
+            bool eventFilter(QObject* /*watched*/, QEvent* event) override
             {
-                *paints += event->type() == QEvent::Paint ? 1 : 0;
+                *Paints += event->type() == QEvent::Paint ? 1 : 0;
                 return false;
             }
         } counter;
-        counter.paints = &paints;
-        host.fill->installEventFilter(&counter);
-        present(*host.fill);
+        counter.Paints = &paints;
+        host.Fill->installEventFilter(&counter);
+        present(*host.Fill);
         QApplication::processEvents();
         EXPECT_EQ(paints, 0);
-        other(*host.fill);
+        other(*host.Fill);
         QApplication::processEvents();
         EXPECT_GT(paints, 0);
     }

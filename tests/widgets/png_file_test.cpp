@@ -18,8 +18,8 @@ TEST(ReadPng, ReadsPngAndNothingElse)
     ASSERT_TRUE(folder.isValid());
     const struct
     {
-        const char* format;
-        bool read;
+        const char* Format;
+        bool Read;
     } cases[] = {{"png", true}, {"bmp", false}, {"jpg", false}, {"ppm", false}};
     for (const auto& [format, read] : cases) {
         const QString path = folder.filePath(QStringLiteral("%1.png").arg(QLatin1String(format)));

@@ -30,7 +30,7 @@ private:
 
     static const std::map<QString, QSize>& expectedSizes()
     {
-        static const std::map<QString, QSize> Sizes{
+        static const std::map<QString, QSize> sizes{
             {"icon-32.png", {32, 32}},
             {"icon-48.png", {48, 48}},
             {"icon-64.png", {64, 64}},
@@ -50,7 +50,7 @@ private:
             {"links.jpg", {437, 144}},
             {"portrait.jpg", {77, 129}},
         };
-        return Sizes;
+        return sizes;
     }
 
     // Runs the generator itself, as tools/make-assets.sh does.
