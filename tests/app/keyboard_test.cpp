@@ -66,9 +66,9 @@ TEST_F(Keyboard, PageKeysGoRoundTheTabs)
 {
     struct Step
     {
-        int Key;
+        int Key = 0;
         Qt::KeyboardModifiers Modifiers;
-        int Page;
+        int Page = 0;
     };
     find<QTabBar>("Tabs")->setCurrentIndex(1);
     for (const Step& step :

@@ -69,7 +69,7 @@ TEST(ImperialDateTextOf, WritesPartsAsTheDateTextDoes)
     struct Case
     {
         ImperialDateParts Parts;
-        const char* Text;
+        const char* Text = nullptr;
     };
     for (const Case& c :
          {Case{{0, 347, 5, 3}, "0347005.M 3"}, Case{{7, 3, 45, 0}, "700345.M 0"},

@@ -78,7 +78,7 @@ TEST_F(CurrentDatePageTest, ImperialDateCopies)
     page_.showImperialDate(13'274.0); // 4 May 1936
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    QWidget* saying = page_.findChild<QWidget*>("SayingArea");
+    auto* saying = page_.findChild<QWidget*>("SayingArea");
     saying->setFocus(Qt::TabFocusReason);
     QTest::keyClick(saying, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "0344936.M 2");
