@@ -1,5 +1,6 @@
-# Sourced by run.sh and profile.sh: a temporary folder and an X display of their own, both gone
-# when the script exits, and the same small environment for every program they start.
+# Sourced by run.sh and profile.sh, and by tests/accessibility/run.sh: a temporary folder and
+# an X display of their own, both gone when the script exits, and the same small environment
+# for every program they start.
 #
 #   . private_display.sh          # sets $work and the clean-up
 #   start_private_display [NICE]  # sets $display and the probe_env command prefix
