@@ -8,6 +8,7 @@
 #
 # PROGRAM defaults to build/app/chronavell. With --update the dump is written to tree.txt
 # instead of being compared with it. Exits non-zero on any difference or failure.
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -118,7 +119,10 @@ stop_session() {
     cleanup
 }
 trap stop_session EXIT
-start_private_display 0
+# The server would reset whenever its last client left, as the bus launcher does once it has
+# told the display where the accessibility bus is; a client that came during a reset would be
+# turned away.
+start_private_display 0 -noreset
 
 # A copy of the program with a one-line sayings file beside it, so that the saying it picks is
 # known. The line ends in a carriage return and a line feed: a line feed alone would belong to
@@ -135,7 +139,8 @@ session_pid=$!
 wait "$session_pid" || status=$?
 session_pid=""
 if [ "$status" -ne 0 ]; then
-    for log in session bus-launcher registry program; do
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "run.sh: the X server has ended" >&2
+    for log in xvfb session bus-launcher registry program; do
         [ -s "$work/$log.log" ] && { echo "--- $log.log"; cat "$work/$log.log"; } >&2
     done
     echo "run.sh: the dump failed" >&2
