@@ -1,8 +1,9 @@
-# Sourced by run.sh and profile.sh: a temporary folder and an X display of their own, both gone
-# when the script exits, and the same small environment for every program they start.
+# Sourced by run.sh and profile.sh, and by tests/accessibility/run.sh: a temporary folder and
+# an X display of their own, both gone when the script exits, and the same small environment
+# for every program they start.
 #
 #   . private_display.sh          # sets $work and the clean-up
-#   start_private_display [NICE]  # sets $display and the probe_env command prefix
+#   start_private_display [NICE [XVFB_OPTION...]]  # sets $display and the probe_env prefix
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -18,9 +19,10 @@ trap 'exit 130' INT TERM
 
 start_private_display() {
     local niceness=${1:-0}
+    shift || true
     # -displayfd lets the server take the first free display number and say which when it is
     # ready.
-    nice -n "$niceness" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 \
+    nice -n "$niceness" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 -dpi 96 "$@" \
         3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
