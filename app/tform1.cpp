@@ -5,6 +5,7 @@
 #include "app/timer.h"
 #include "app/window_requests.h"
 #include "core/imperial_date.h"
+#include "dialogs/tfcheck_date.h"
 #include "widgets/form_fonts.h"
 #include "widgets/picker_date_format.h"
 #include "widgets/png_file.h"
@@ -43,7 +44,6 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/assets/icon-32.png")))));
     setFixedSize(445, 172);
     move(8, 9);
-    // A screen reader names the window by the program, not by the ticking caption.
     setAccessibleName(QStringLiteral("Chronavell"));
 
     notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
@@ -108,6 +108,7 @@ void TForm1::FormShow()
     LoadSayings();
     showCaption();
     currentDate_->setPickedDay(platform_.TheClock.localNow().date());
+    describePickedDay();
     const int year = currentDate_->pickedDay().year();
     currentDate_->showImperialDate(now());
     // Each write runs the field's normalisation; the millennium's places the timeline marker.
@@ -130,22 +131,26 @@ void TForm1::DateTimePickerChange()
 {
     currentDate_->showImperialDate(DateValueOf(currentDate_->pickedDay()));
     showCaption();
+    describePickedDay();
 }
 
 void TForm1::showCaption()
 {
-    const QString picked =
-        QString::fromStdString(ImperialDateText(DateValueOf(currentDate_->pickedDay())));
-    setWindowTitle(QStringLiteral("[") + picked + QStringLiteral("] : ") +
+    setWindowTitle(QStringLiteral("[") + pickedDayText() + QStringLiteral("] : ") +
                    timeFormat_.text(platform_.TheClock.localNow().time()));
-    // Told only when it changes: a reader hears nothing of the ticking time.
-    const QString description = QStringLiteral("Imperial date of the picked day: ") + picked;
-    if (accessibleDescription() != description) {
-        setAccessibleDescription(description);
-    }
     // The clock's tick is the one wake-up a second the window cannot avoid; the window
     // system's echo of the new title should cost one more at most.
     SendWindowRequests();
+}
+
+// The dialog's modal showing runs a loop of its own: it starts from the event loop, not
+// inside the click, so that whoever pressed, a screen reader's press action among them, has
+// its answer at once and not when the dialog closes.
+void TForm1::SpeedButton3Click()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { guard_.run([this] { TFCheckDate::showModal(this); }); },
+        Qt::QueuedConnection);
 }
 
 void TForm1::Timer3Timer()
@@ -161,6 +166,18 @@ void TForm1::startBlink()
     if (conversion_->lightLamp()) {
         blinkCountdown_->setEnabled(true);
     }
+}
+
+QString TForm1::pickedDayText() const
+{
+    return QString::fromStdString(ImperialDateText(DateValueOf(currentDate_->pickedDay())));
+}
+
+// A screen reader names the window by the program and hears the picked day's date from its
+// description, not from the caption's ticking time.
+void TForm1::describePickedDay()
+{
+    setAccessibleDescription(QStringLiteral("Imperial date of the picked day: ") + pickedDayText());
 }
 
 double TForm1::now() const

@@ -6,7 +6,6 @@
 #include "app/executable_location.h"
 #include "app/platform.h"
 #include "core/sayings.h"
-#include "dialogs/tfcheck_date.h"
 #include "pages/about_page.h"
 #include "pages/conversion_page.h"
 #include "pages/current_date_page.h"
@@ -54,7 +53,7 @@ private:
     void SpeedButton2Click() { conversion_->convertFromImperial(); }
     void SpeedButton1MouseDown() { startBlink(); }
     void SpeedButton2MouseDown() { startBlink(); }
-    void SpeedButton3Click() { TFCheckDate::showModal(this); }
+    void SpeedButton3Click();
     void PrepareBlinkStrip() { conversion_->PrepareBlinkStrip(); }
     void Timer2Timer() { startBlink(); }
     void Timer3Timer();
@@ -70,6 +69,8 @@ private:
 
     void readRegionalSettings();
     void showCaption();
+    QString pickedDayText() const;
+    void describePickedDay();
     void startBlink();
     double now() const;
 

@@ -96,7 +96,9 @@ AboutPage::AboutPage(SiteOpener& opener, QWidget* parent)
     disclaimer_->setWordWrap(true);
 
     timelineLink_->setVisible(false);
-    timelineLinkArea_->setHint(timelineLink_->text());
+    timelineLinkArea_->setAccessibleName(timelineLink_->text());
+    timelineLinkArea_->setAccessibleDescription(
+        QStringLiteral("Opens the site of the contributor who supplied the timeline"));
     connect(timelineLinkArea_, &Hotspot::clicked, this, &AboutPage::Label59Click);
 
     // The portrait is a pixel smaller than its control each way and drawn at its own size,

@@ -84,7 +84,7 @@ DigitField* PlaceField(QWidget* page, const char* name, QRect geometry, const Bo
 }
 
 QToolButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const char* glyph,
-                         const char* toolTip)
+                         const char* toolTip, const char* description)
 {
     auto* button = PlaceControl<QToolButton>(page, name, geometry);
     button->setAutoRaise(true);
@@ -95,6 +95,7 @@ QToolButton* PlaceButton(QWidget* page, const char* name, QRect geometry, const 
     button->setToolTip(QString::fromLatin1(toolTip));
     // A glyph says nothing to a screen reader: the hint names the button.
     button->setAccessibleName(button->toolTip());
+    button->setAccessibleDescription(QString::fromLatin1(description));
     return button;
 }
 
@@ -129,16 +130,18 @@ ConversionPage::ConversionPage(QWidget* parent)
       day_(PlaceField(this, "NDay", {48, 88, 33, 28}, DayBounds, "Day")),
       year_(PlaceField(this, "NYear", {88, 88, 65, 28}, YearBounds, "Year")),
       toImperial_(PlaceButton(this, "SpeedButton1", {160, 68, 41, 33},
-                              ":/assets/glyph-to-imperial.png", "Convert To Imperial")),
+                              ":/assets/glyph-to-imperial.png", "Convert To Imperial",
+                              "Fills the Imperial fields from the month, day and year")),
       fromImperial_(PlaceButton(this, "SpeedButton2", {160, 103, 41, 33},
-                                ":/assets/glyph-from-imperial.png", "Convert From Imperial")),
+                                ":/assets/glyph-from-imperial.png", "Convert From Imperial",
+                                "Fills the month, day and year from the Imperial fields")),
       checkDigit_(PlaceControl<TextLabel>(this, "Label7", {216, 90, 11, 20})),
       segment_(PlaceField(this, "IYearSeg", {240, 88, 49, 28}, SegmentBounds, "Year Segment")),
       imperialYear_(PlaceField(this, "IYear", {296, 88, 49, 28}, ImperialYearBounds, "Year")),
       millennium_(PlaceField(this, "IMill", {376, 88, 33, 28}, MillenniumBounds, "Millennium")),
       checkClass_(PlaceControl<DropDownList>(this, "ComboBox", {2, 16, 111, 19}, 11)),
       help_(PlaceButton(this, "SpeedButton3", {118, 14, 23, 22}, ":/assets/glyph-help.png",
-                        "Help with \"Check Date\"")),
+                        "Help with \"Check Date\"", "Opens the Check Date Classes dialog")),
       lampFrames_(PlaceControl<Picture>(this, "BLINKER", {376, 96, 232, 288}))
 {
     setObjectName(QStringLiteral("GeneralDateConversion"));
@@ -146,7 +149,7 @@ ConversionPage::ConversionPage(QWidget* parent)
     // lamp's strip is needed for the first frame, which shows another page.
     background_->setDeferredImage([] { return LoadPicture(":/assets/conversion-background.png"); });
 
-    checkDigit_->setText(QStringLiteral("0"));
+    showCheckDigit(0);
     checkDigit_->setFont(FormFont(SansSerifFace, 16, true));
     checkDigit_->setTextColour(Qt::white);
     checkDigit_->setToolTip(QStringLiteral("Check Date"));
@@ -279,7 +282,15 @@ void ConversionPage::IMillChange()
 
 void ConversionPage::ComboBoxChange()
 {
-    checkDigit_->setText(QString::number(checkClass_->currentIndex()));
+    showCheckDigit(checkClass_->currentIndex());
+}
+
+// The digit is the label's text, which a screen reader reads from its description: its name
+// says what it is.
+void ConversionPage::showCheckDigit(int digit)
+{
+    checkDigit_->setText(QString::number(digit));
+    checkDigit_->setAccessibleDescription(QStringLiteral("Check Date: %1").arg(digit));
 }
 
 void ConversionPage::convertToImperial()

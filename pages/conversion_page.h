@@ -85,6 +85,7 @@ private:
     bool pasteCalendarDate(const QString& text);
     bool pasteImperialDate(const QString& text);
     void showRowMenu(Row row, const QPoint& at);
+    void showCheckDigit(int digit);
     void drawLampFrame(std::uint8_t frame);
 
     void NMonthChange();

@@ -45,7 +45,7 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     saying_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     saying_->setWordWrap(true);
     saying_->setShowMnemonic(true);
-    sayingArea_->setHint(QStringLiteral("Click here to Seek Guidance"));
+    sayingArea_->setToolTip(QStringLiteral("Click here to Seek Guidance"));
     sayingArea_->setAccessibleName(QStringLiteral("New saying"));
     connect(sayingArea_, &Hotspot::clicked, this, &CurrentDatePage::sayingRequested);
 

@@ -10,10 +10,13 @@
 namespace chronavell {
 namespace {
 
-Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const QString& hint)
+// A screen reader hears the site's short name, and the hint as what the area is for.
+Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const char* site,
+                      const QString& hint)
 {
     auto* area = PlaceControl<Hotspot>(page, name, geometry);
-    area->setHint(hint);
+    area->setToolTip(hint);
+    area->setAccessibleName(QString::fromLatin1(site));
     return area;
 }
 
@@ -23,12 +26,12 @@ LinksPage::LinksPage(SiteOpener& opener, QWidget* parent)
     : QWidget(parent), opener_(opener),
       banners_(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
       // Made from left to right, the order Tab reaches them in.
-      brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65},
+      brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65}, "Brannoch website",
                              QStringLiteral("Click Here to visit the Brannoch website"))),
-      zarrow_(PlaceHotspot(this, "LinkZarrow", {96, 48, 193, 113},
+      zarrow_(PlaceHotspot(this, "LinkZarrow", {96, 48, 193, 113}, "Zarrow forum",
                            QStringLiteral("Got Zarrow? Get Zarrow here!"))),
       velquist_(
-          PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81},
+          PlaceHotspot(this, "LinkVelquist", {288, -8, 153, 81}, "Velquist archive",
                        QStringLiteral("The Velquist provided the information for the Timeline")))
 {
     setObjectName(QStringLiteral("Links"));

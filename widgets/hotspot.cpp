@@ -15,12 +15,6 @@ Hotspot::Hotspot(QWidget* parent) : QAbstractButton(parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void Hotspot::setHint(const QString& hint)
-{
-    setToolTip(hint);
-    setAccessibleName(hint);
-}
-
 void Hotspot::paintEvent(QPaintEvent* /*event*/)
 {
     QStyleOptionFocusRect frame;

@@ -5,17 +5,14 @@
 namespace chronavell {
 
 // A click area over a picture or a caption: a button that draws nothing of its own, so what
-// lies beneath shows through, but a focus frame when reached with the keyboard. Its hint names
-// it. Space or Return presses it; a double click is one click, not two.
+// lies beneath shows through, but a focus frame when reached with the keyboard. Space or Return
+// presses it; a double click is one click, not two.
 class Hotspot : public QAbstractButton
 {
     Q_OBJECT
 
 public:
     explicit Hotspot(QWidget* parent = nullptr);
-
-    // What the area does, shown as its tool tip and told to screen readers as its name.
-    void setHint(const QString& hint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

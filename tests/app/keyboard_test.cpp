@@ -2,6 +2,7 @@
 #include "app/timer.h"
 #include "pages/digit_field.h"
 #include "support/fake_platform.h"
+#include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 #include "widgets/picture.h"
 
@@ -43,18 +44,15 @@ protected:
         target->setFocus(Qt::TabFocusReason);
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
-    // Runs `inside` in the loop of the modal dialog the action opens, then closes it.
-    bool opensTheDialog(const std::function<void()>& action)
+    // Whether the action opens the dialog; Escape closes it again.
+    static bool opensTheDialog(const std::function<void()>& action)
     {
         bool opened = false;
-        QTimer::singleShot(0, [&opened] {
-            QWidget* modal = QApplication::activeModalWidget();
-            opened = modal != nullptr && modal->objectName() == "FCheckDate";
-            if (modal != nullptr) {
-                QTest::keyClick(modal, Qt::Key_Escape);
-            }
-        });
         action();
+        test_support::WithModalDialog([&opened](QWidget& modal) {
+            opened = modal.objectName() == "FCheckDate";
+            QTest::keyClick(&modal, Qt::Key_Escape);
+        });
         return opened;
     }
 

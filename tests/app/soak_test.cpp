@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 #include "pages/digit_field.h"
 #include "support/fake_platform.h"
+#include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 #include "widgets/picture.h"
 
@@ -83,9 +84,8 @@ TEST(Soak, ADayOfTicksBlinksAndUse)
             break;
         default:
             if (step % 50 == 4) {
-                // The dialog runs its own loop; it closes on that loop's first round.
-                QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
                 QTest::mouseClick(find("SpeedButton3"), Qt::LeftButton);
+                EXPECT_TRUE(test_support::WithModalDialog([](QWidget& dialog) { dialog.close(); }));
             }
         }
     };

@@ -119,6 +119,7 @@ TEST_F(OnWayland, HelpButtonOpensTheDialogAndItsCloseButtonClosesIt)
     // If it never comes up or will not close, the watchdog ends the showing so the test ends.
     QPointer<QDialog> dialog;
     bool exposed = false;
+    bool closing = false;
     QTimer inside;
     QObject::connect(&inside, &QTimer::timeout, [&] {
         dialog = form_->findChild<QDialog*>(QStringLiteral("FCheckDate"));
@@ -129,6 +130,7 @@ TEST_F(OnWayland, HelpButtonOpensTheDialogAndItsCloseButtonClosesIt)
         exposed = Exposed(dialog);
         auto* close = dialog->findChild<QAbstractButton*>(QStringLiteral("SpeedButton1"));
         ASSERT_NE(close, nullptr);
+        closing = true;
         QTest::mouseClick(close, Qt::LeftButton);
     });
     inside.start(10);
@@ -142,7 +144,10 @@ TEST_F(OnWayland, HelpButtonOpensTheDialogAndItsCloseButtonClosesIt)
     });
     watchdog.start(3 * Patience);
 
+    // The click asks for the dialog; it opens from the event loop, once the click is done.
     QTest::mouseClick(help, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return closing && QApplication::activeModalWidget() == nullptr; }, 3 * Patience));
 
     EXPECT_TRUE(exposed);
     EXPECT_TRUE(watchdog.isActive()) << "the showing was ended by the watchdog";

@@ -7,12 +7,11 @@
 
 #include "app/tform1.h"
 #include "support/fake_platform.h"
+#include "support/modal_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QTabBar>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,15 +74,10 @@ int main(int argc, char* argv[])
     fake.TheClock.advance(5s);
     Save(window, folder + QStringLiteral("/page-2-lit.png"));
 
-    QTimer::singleShot(0, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(top);
-                dialog != nullptr && dialog->isVisible()) {
-                Save(*dialog, folder + QStringLiteral("/dialog.png"));
-                dialog->close();
-            }
-        }
-    });
     Click(window, "SpeedButton3");
+    test_support::WithModalDialog([&](QWidget& dialog) {
+        Save(dialog, folder + QStringLiteral("/dialog.png"));
+        dialog.close();
+    });
     return 0;
 }
