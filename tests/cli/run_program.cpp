@@ -2,11 +2,15 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <limits>
 #include <sys/mman.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace chronavell {
@@ -22,6 +26,48 @@ std::string ReadBack(int fd)
     }
     ::close(fd);
     return text;
+}
+
+bool WriteRepeated(int fd, std::string_view input, std::size_t repeats)
+{
+    for (std::size_t i = 0; i < repeats; ++i) {
+        for (std::string_view rest = input; !rest.empty();) {
+            const ssize_t written = ::write(fd, rest.data(), rest.size());
+            if (written <= 0) {
+                return false;
+            }
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    return true;
+}
+
+// A size that cannot be read ends any wait for the file to grow.
+off_t SizeOf(int fd)
+{
+    struct stat file = {};
+    return ::fstat(fd, &file) == 0 ? file.st_size : std::numeric_limits<off_t>::max();
+}
+
+bool Running(pid_t program)
+{
+    siginfo_t state{};
+    return ::waitid(P_PID, static_cast<id_t>(program), &state, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           state.si_pid == 0;
+}
+
+// The high-water mark of the program's resident set, from the kernel's own count.
+long PeakKiBOf(pid_t program)
+{
+    std::ifstream status("/proc/" + std::to_string(program) + "/status");
+    std::string key;
+    long kib = 0;
+    while (status >> key) {
+        if (key == "VmHWM:" && status >> kib) {
+            return kib;
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -49,17 +95,13 @@ pid_t StartProgram(const std::vector<std::string>& arguments, int input, int out
     return program;
 }
 
-int WaitFor(pid_t program, long* peakKiB)
+int WaitFor(pid_t program)
 {
     int status = 0;
-    rusage usage{};
-    while (::wait4(program, &status, 0, &usage) < 0) {
+    while (::waitpid(program, &status, 0) < 0) {
         if (errno != EINTR) {
             return -1;
         }
-    }
-    if (peakKiB != nullptr) {
-        *peakKiB = usage.ru_maxrss;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
@@ -73,16 +115,7 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_vie
     }
     const pid_t writer = ::fork();
     if (writer == 0) {
-        for (std::size_t i = 0; i < repeats; ++i) {
-            for (std::string_view rest = input; !rest.empty();) {
-                const ssize_t written = ::write(pipe[1], rest.data(), rest.size());
-                if (written <= 0) {
-                    ::_exit(1);
-                }
-                rest.remove_prefix(static_cast<std::size_t>(written));
-            }
-        }
-        ::_exit(0);
+        ::_exit(WriteRepeated(pipe[1], input, repeats) ? 0 : 1);
     }
     const int output = outputFile != nullptr ? ::open(outputFile, O_WRONLY | O_CLOEXEC)
                                              : ::memfd_create("output", MFD_CLOEXEC);
@@ -91,13 +124,39 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_vie
     ::close(pipe[0]);
     ::close(pipe[1]);
     ProgramRun run;
-    run.Status = WaitFor(program, &run.PeakKiB);
+    run.Status = WaitFor(program);
     WaitFor(writer);
     if (outputFile != nullptr) {
         ::close(output);
     } else {
         run.Output = ReadBack(output);
     }
+    run.Errors = ReadBack(errors);
+    return run;
+}
+
+ProgramRun RunAndWeighProgram(const std::vector<std::string>& arguments, std::string_view input,
+                              std::size_t repeats, off_t outputBytes)
+{
+    std::array<int, 2> pipe{};
+    if (::pipe2(pipe.data(), O_CLOEXEC) != 0) {
+        return {};
+    }
+    // Answers go to memory files, which never make the program wait for this process.
+    const int output = ::memfd_create("output", MFD_CLOEXEC);
+    const int errors = ::memfd_create("errors", MFD_CLOEXEC);
+    const pid_t program = StartProgram(arguments, pipe[0], output, errors);
+    ::close(pipe[0]);
+    ProgramRun run;
+    if (WriteRepeated(pipe[1], input, repeats)) {
+        while (SizeOf(output) < outputBytes && Running(program)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        run.PeakKiB = PeakKiBOf(program);
+    }
+    ::close(pipe[1]);
+    run.Status = WaitFor(program);
+    run.Output = ReadBack(output);
     run.Errors = ReadBack(errors);
     return run;
 }

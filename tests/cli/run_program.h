@@ -15,20 +15,27 @@ struct ProgramRun
     int Status = -1;
     std::string Output;
     std::string Errors;
-    // The largest resident set the program had, in KiB.
+    // The largest resident set the program had, in KiB, when it was weighed.
     long PeakKiB = 0;
 };
 
 // Starts chronavell-date on the given descriptors, with TZ set to `zone` when one is given.
 pid_t StartProgram(const std::vector<std::string>& arguments, int input, int output, int errors,
                    const char* zone = nullptr);
-// Waits for the end of a started program; `peakKiB` receives its largest resident set.
-int WaitFor(pid_t program, long* peakKiB = nullptr);
+// Waits for the end of a started program.
+int WaitFor(pid_t program);
 
 // Runs chronavell-date to its end with `input` piped to it `repeats` times over by a writer
 // process of its own, as a generator would. Output goes to `outputFile` when one is given.
 ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input = {},
                       std::size_t repeats = 1, const char* outputFile = nullptr,
                       const char* zone = nullptr);
+
+// Runs chronavell-date as RunProgram does, writing the input itself, and weighs the program
+// once `outputBytes` of answers are out: it has then read everything and waits for more, so
+// its high-water mark is the whole stream's, and its own, not that of the process it was
+// forked from.
+ProgramRun RunAndWeighProgram(const std::vector<std::string>& arguments, std::string_view input,
+                              std::size_t repeats, off_t outputBytes);
 
 } // namespace chronavell
