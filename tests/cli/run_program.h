@@ -19,9 +19,10 @@ struct ProgramRun
     long PeakKiB = 0;
 };
 
-// Starts chronavell-date on the given descriptors, with TZ set to `zone` when one is given.
+// Starts chronavell-date on the given descriptors, with `settings` ("NAME=value") added to its
+// environment.
 pid_t StartProgram(const std::vector<std::string>& arguments, int input, int output, int errors,
-                   const char* zone = nullptr);
+                   std::vector<std::string> settings = {});
 // Waits for the end of a started program.
 int WaitFor(pid_t program);
 
