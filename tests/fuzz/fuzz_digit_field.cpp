@@ -9,6 +9,7 @@
 // the operation's argument bytes:
 //
 //   t c  key press of character c      T c  the same with Shift     C c  the same with Control
+//                                      (Control+C copies the field's row, Control+V pastes)
 //   u i  key press of a digit of another script (i picks it)
 //   D B L R H E   Delete, Backspace, Left, Right, Home, End; d b l r h e with Shift
 //   A    Control+A                     S    selectAll()
@@ -22,7 +23,9 @@
 //
 // The field's text after content-changing operations is also checked against a model of
 // the field and its handler, an independent statement of the rules, built from the
-// operation and the field's state before it.
+// operation and the field's state before it. A paste fills the whole row from the
+// clipboard; what it writes is the page tests' concern, and here it only has to leave every
+// field settled and the other row alone.
 
 #include "core/imperial_date.h"
 #include "fuzz_check.h"
@@ -30,6 +33,7 @@
 #include "pages/digit_field.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -339,9 +343,10 @@ std::string Describe(std::size_t index, char operation, std::size_t number)
 }
 
 // Runs one operation and returns what the model expects the field to read afterwards, if
-// the operation's effect on the text is one the rules fix.
+// the operation's effect on the text is one the rules fix. `wholeRow` is set when the other
+// fields of the row may change with it.
 std::optional<QString> Perform(DigitField& field, const FieldRules& rules, char operation,
-                               Reader& input)
+                               Reader& input, bool& wholeRow)
 {
     const QString before = field.text();
     const int start = field.selectionStart();
@@ -363,7 +368,11 @@ std::optional<QString> Perform(DigitField& field, const FieldRules& rules, char 
         if (c >= '0' && c <= '9' && operation != 'C') {
             return Typed(before, start, length, QChar::fromLatin1(c), rules);
         }
-        // Other characters are refused and Control belongs to shortcuts.
+        if (operation == 'C' && KeyOf(c) == Qt::Key_V) {
+            wholeRow = true;
+            return std::nullopt;
+        }
+        // Other characters are refused, and the other Control keys leave the text alone.
         return before;
     }
     case 'u':
@@ -470,7 +479,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace chronavell;
     using namespace chronavell::fuzz;
 
-    // Fresh fields for every input, so that a finding replays from its input alone.
+    // Fresh fields and an empty clipboard for every input, so that a finding replays from its
+    // input alone: what one input copies must not be pasted by the next.
+    QGuiApplication::clipboard()->clear();
     Page page;
     for (std::size_t i = 0; i < FieldTable().size(); ++i) {
         page.StartOperation();
@@ -490,7 +501,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             others[i] = page.Field(i).text();
         }
         page.StartOperation();
-        const std::optional<QString> expected = Perform(page.Field(index), rules, operation, input);
+        bool wholeRow = false;
+        const std::optional<QString> expected =
+            Perform(page.Field(index), rules, operation, input, wholeRow);
 
         const std::string after = Describe(index, operation, done);
         page.CheckSettled(after);
@@ -498,8 +511,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHRONAVELL_CHECK(!expected || text == *expected,
                          std::string(rules.Name) + " reads '" + Std(text) + "', expected '" +
                              Std(expected.value_or(QString())) + "' " + after);
+        // Fields 0 to 2 are the ordinary row, 3 to 5 the Imperial one.
         for (std::size_t i = 0; i < others.size(); ++i) {
-            CHRONAVELL_CHECK(i == index || page.Field(i).text() == others[i],
+            const bool sameRow = i / 3 == index / 3;
+            CHRONAVELL_CHECK(i == index || (wholeRow && sameRow) ||
+                                 page.Field(i).text() == others[i],
                              std::string(FieldTable()[i].Name) + " changed " + after);
         }
     }
