@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -111,8 +112,16 @@ int WaitFor(pid_t program)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input,
-                      std::size_t repeats, const char* outputFile, const char* zone)
+namespace {
+
+// One run from start to end: a writer process of its own pipes the input in, as a generator
+// would, and the answers go to memory files (or `outputFile`), which never make the program
+// wait. With `weighAt`, this process keeps the pipe open until that many bytes of answers are
+// out: the program has then read everything and waits for more, and is weighed before the
+// pipe closes.
+ProgramRun Run(const std::vector<std::string>& arguments, std::string_view input,
+               std::size_t repeats, const char* outputFile, std::vector<std::string> settings,
+               std::optional<off_t> weighAt)
 {
     std::array<int, 2> pipe{};
     if (::pipe2(pipe.data(), O_CLOEXEC) != 0) {
@@ -125,14 +134,16 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_vie
     const int output = outputFile != nullptr ? ::open(outputFile, O_WRONLY | O_CLOEXEC)
                                              : ::memfd_create("output", MFD_CLOEXEC);
     const int errors = ::memfd_create("errors", MFD_CLOEXEC);
-    std::vector<std::string> settings;
-    if (zone != nullptr) {
-        settings.push_back(std::string("TZ=") + zone);
-    }
     const pid_t program = StartProgram(arguments, pipe[0], output, errors, std::move(settings));
     ::close(pipe[0]);
-    ::close(pipe[1]);
     ProgramRun run;
+    if (weighAt) {
+        while (SizeOf(output) < *weighAt && Running(program)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        run.PeakKiB = PeakKiBOf(program);
+    }
+    ::close(pipe[1]);
     run.Status = WaitFor(program);
     WaitFor(writer);
     if (outputFile != nullptr) {
@@ -144,37 +155,29 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_vie
     return run;
 }
 
+} // namespace
+
+ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input,
+                      std::size_t repeats, const char* outputFile, const char* zone)
+{
+    std::vector<std::string> settings;
+    if (zone != nullptr) {
+        settings.push_back(std::string("TZ=") + zone);
+    }
+    return Run(arguments, input, repeats, outputFile, std::move(settings), std::nullopt);
+}
+
 ProgramRun RunAndWeighProgram(const std::vector<std::string>& arguments, std::string_view input,
                               std::size_t repeats, off_t outputBytes)
 {
-    std::array<int, 2> pipe{};
-    if (::pipe2(pipe.data(), O_CLOEXEC) != 0) {
-        return {};
-    }
-    // Answers go to memory files, which never make the program wait for this process.
-    const int output = ::memfd_create("output", MFD_CLOEXEC);
-    const int errors = ::memfd_create("errors", MFD_CLOEXEC);
     // Under AddressSanitizer the program's memory also holds the sanitizer's bookkeeping: freed
     // blocks held back to catch late uses, and the frames of returned calls. Both grow over a
     // long run, and the weighing is of the program (a normal build ignores the setting).
     const char* sanitizer = std::getenv("ASAN_OPTIONS");
-    const pid_t program =
-        StartProgram(arguments, pipe[0], output, errors,
-                     {std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") +
-                      ":quarantine_size_mb=0:detect_stack_use_after_return=0"});
-    ::close(pipe[0]);
-    ProgramRun run;
-    if (WriteRepeated(pipe[1], input, repeats)) {
-        while (SizeOf(output) < outputBytes && Running(program)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        run.PeakKiB = PeakKiBOf(program);
-    }
-    ::close(pipe[1]);
-    run.Status = WaitFor(program);
-    run.Output = ReadBack(output);
-    run.Errors = ReadBack(errors);
-    return run;
+    return Run(arguments, input, repeats, nullptr,
+               {std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") +
+                ":quarantine_size_mb=0:detect_stack_use_after_return=0"},
+               outputBytes);
 }
 
 } // namespace chronavell

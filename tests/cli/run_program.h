@@ -32,10 +32,9 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_vie
                       std::size_t repeats = 1, const char* outputFile = nullptr,
                       const char* zone = nullptr);
 
-// Runs chronavell-date as RunProgram does, writing the input itself, and weighs the program
-// once `outputBytes` of answers are out: it has then read everything and waits for more, so
-// its high-water mark is the whole stream's, and its own, not that of the process it was
-// forked from.
+// Runs chronavell-date as RunProgram does and weighs the program once `outputBytes` of
+// answers are out: it has then read everything and waits for more, so its high-water mark is
+// the whole stream's, and its own, not that of the process it was forked from.
 ProgramRun RunAndWeighProgram(const std::vector<std::string>& arguments, std::string_view input,
                               std::size_t repeats, off_t outputBytes);
 
