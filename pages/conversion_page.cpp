@@ -353,14 +353,16 @@ void ConversionPage::pasteRow(Row row)
     }
 }
 
-// An ISO date, the page's own month/day/year, or the region's short date (as the picker shows
-// it).
+// An ISO date, the page's own text as Copy writes it, or the region's short date (as the
+// picker shows it).
 bool ConversionPage::pasteCalendarDate(const QString& text)
 {
     int month = 0;
     int day = 0;
     QString year;
-    static const QRegularExpression pageForm(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{1,5})$"));
+    // The page's own text has a year of five digits, which no region's short date has: it is
+    // read month first wherever it is pasted, so that a copy pastes back unchanged.
+    static const QRegularExpression pageForm(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{5})$"));
     if (const std::optional<double> iso = ReadIsoDate(text.toStdString())) {
         const CivilDate date = SplitDate(*iso);
         month = date.Month;
@@ -376,10 +378,8 @@ bool ConversionPage::pasteCalendarDate(const QString& text)
         day = match.captured(2).toInt();
         year = match.captured(3);
     } else {
-        // The region's short date as the picker shows it, with its year in four digits: a year
-        // of two digits would be read as one of the 1900s.
-        const QDate date = region_.toDate(text, PickerDateFormat(region_));
-        if (!date.isValid() || date.year() < 1 || date.year() > 9999) {
+        const QDate date = ReadShortDate(text, region_);
+        if (!date.isValid()) {
             return false;
         }
         month = date.month();

@@ -472,6 +472,33 @@ TEST_F(ConversionPageTest, PastedDatesFillTheRow)
     EXPECT_EQ(calendarRow(), "12|08|02026");
 }
 
+// A short date is read in the region's own order, its year in four digits; the page's own
+// text, with its five-digit year, month first in every region.
+TEST_F(ConversionPageTest, PastedShortDatesFollowTheRegion)
+{
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    struct Case
+    {
+        const QLocale& Region;
+        const char* Pasted;
+        const char* Row; // unchanged when the paste is refused
+    };
+    for (const Case& c :
+         {Case{british, "08/12/2026", "12|08|02026"}, Case{british, "17/05/2005", "05|17|02005"},
+          Case{british, "05/17/02005", "05|17|02005"}, Case{british, "12/31/2005", "11|11|01111"},
+          Case{british, "8/12/26", "11|11|01111"}, Case{american, "12/08/2026", "12|08|02026"},
+          Case{american, "5/17/05", "11|11|01111"}, Case{american, "5/17/205", "11|11|01111"},
+          Case{american, "5/17/5", "11|11|01111"}}) {
+        page_.setRegion(c.Region);
+        setFields("11", "11", "01111");
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.Pasted));
+        fieldNamed("NDay")->setFocus();
+        QTest::keyClick(fieldNamed("NDay"), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(calendarRow(), c.Row) << c.Region.name() << " <- " << c.Pasted;
+    }
+}
+
 // Whatever the user types, the field ends all digits and within its range.
 TEST_F(ConversionPageTest, RandomKeysAlwaysLeaveDigitsInRange)
 {
