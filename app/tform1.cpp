@@ -58,6 +58,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
 
     wire(currentDate_, &CurrentDatePage::pickedDayChanged, &TForm1::DateTimePickerChange);
     wire(currentDate_, &CurrentDatePage::sayingRequested, &TForm1::Button1Click);
+    wire(currentDate_, &CurrentDatePage::todayRequested, &TForm1::pickToday);
     wire(conversion_, &ConversionPage::convertToImperialClicked, &TForm1::SpeedButton1Click);
     wire(conversion_, &ConversionPage::convertFromImperialClicked, &TForm1::SpeedButton2Click);
     wire(conversion_, &ConversionPage::convertToImperialPressed, &TForm1::SpeedButton1MouseDown);

@@ -67,6 +67,7 @@ private:
         return chronavell::PickSaying(sayings_, platform_.TheClock.utcMillisecondOfDay());
     }
 
+    void pickToday() { currentDate_->pickDay(platform_.TheClock.localNow().date()); }
     void readRegionalSettings();
     void showCaption();
     QString pickedDayText() const;

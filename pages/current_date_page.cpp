@@ -11,6 +11,7 @@
 #include "widgets/text_decoding.h"
 #include "widgets/text_label.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -54,8 +55,8 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     imperialDate_->setTextColour(QColor(192, 192, 192));
     imperialDate_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     imperialDate_->setAccessibleDescription(QStringLiteral("Imperial date of the picked day"));
-    // Copied with Ctrl+C wherever the focus is on the page, but in the picker's own text, and
-    // from its context menu.
+    // Copied with Ctrl+C wherever the focus is on the page, but from a selection in the
+    // picker's text, and from its context menu and the picker's.
     imperialDate_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(imperialDate_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
@@ -90,6 +91,10 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     pickerColours.setColor(QPalette::Text, Qt::white);
     picker_->setPalette(pickerColours);
     connect(picker_, &DatePicker::dateChanged, this, &CurrentDatePage::pickedDayChanged);
+    connect(picker_, &DatePicker::todayRequested, this, &CurrentDatePage::todayRequested);
+    auto* copyDate = new QAction(QStringLiteral("Copy Imperial Date"), picker_);
+    connect(copyDate, &QAction::triggered, this, &CurrentDatePage::copyImperialDate);
+    picker_->addAction(copyDate);
 
     newSaying_->setText(QStringLiteral("New Saying"));
     newSaying_->setAccessibleDescription(QStringLiteral("Shows another saying"));
@@ -112,6 +117,11 @@ QDate CurrentDatePage::pickedDay() const
 void CurrentDatePage::setPickedDay(QDate day)
 {
     const QSignalBlocker silent(picker_);
+    picker_->setDate(day);
+}
+
+void CurrentDatePage::pickDay(QDate day)
+{
     picker_->setDate(day);
 }
 

@@ -27,6 +27,9 @@ public:
     QDate pickedDay() const;
     // The program's own setting of the day: no pickedDayChanged() follows.
     void setPickedDay(QDate day);
+    // A day picked for the user, as the calendar would: pickedDayChanged() follows when it is
+    // another day.
+    void pickDay(QDate day);
     // The region's short date format, in which the picker shows its day.
     void setDateFormat(const QString& format);
 
@@ -41,6 +44,8 @@ signals:
     void pickedDayChanged();
     // The user asked for another saying.
     void sayingRequested();
+    // The user asked for today in the picker.
+    void todayRequested();
 
 private:
     void copyImperialDate() const;

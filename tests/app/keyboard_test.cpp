@@ -7,6 +7,7 @@
 #include "widgets/picture.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -171,6 +172,18 @@ TEST_F(Keyboard, FocusFrameOnlyFromTheKeyboard)
     QTest::keyClick(find("LinkBrannoch"), Qt::Key_Tab);
     ASSERT_TRUE(area->hasFocus());
     EXPECT_NE(area->grab().toImage(), unfocused);
+}
+
+// Ctrl+Home in the picker goes back to today, and the label and the caption follow.
+TEST_F(Keyboard, ControlHomeInThePickerPicksToday)
+{
+    auto* picker = find<QDateEdit>("DateTimePicker");
+    picker->setDate(QDate(2000, 9, 20));
+    ASSERT_EQ(find<QLabel>("Label1")->text(), "0721000.M 3");
+    press("DateTimePicker", Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(picker->date(), QDate(2005, 5, 5));
+    EXPECT_EQ(find<QLabel>("Label1")->text(), "0347005.M 3");
+    EXPECT_TRUE(form_->windowTitle().startsWith("[0347005.M 3] : "));
 }
 
 } // namespace

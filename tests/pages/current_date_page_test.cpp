@@ -6,9 +6,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -102,6 +105,68 @@ TEST_F(CurrentDatePageTest, ImperialDateCopies)
                               date->mapToGlobal(date->rect().center()));
     QApplication::sendEvent(date, &request);
     EXPECT_EQ(clipboard->text(), "0344936.M 2");
+}
+
+// After a day is picked in the calendar, nothing is selected in the picker's text: Ctrl+C
+// there copies the Imperial date, as everywhere on the page; so does the picker's menu.
+TEST_F(CurrentDatePageTest, PickerWithoutASelectionCopiesTheImperialDate)
+{
+    page_.showImperialDate(13'274.0); // 4 May 1936
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QDateEdit* picker = findPicker();
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_F4);
+    ASSERT_NE(openCalendar(), nullptr);
+    QTest::keyClick(openCalendar()->focusProxy(), Qt::Key_Right);
+    QTest::keyClick(openCalendar()->focusProxy(), Qt::Key_Return);
+    ASSERT_EQ(openCalendar(), nullptr);
+    // A click on a day leaves nothing selected; the keys leave the day's section selected.
+    picker->findChild<QLineEdit*>()->deselect();
+    clipboard->setText(QStringLiteral("before"));
+    QTest::keyClick(picker, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "0344936.M 2");
+
+    clipboard->setText(QStringLiteral("before"));
+    QStringList items;
+    QTimer::singleShot(0, [&items] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions()) {
+                items.append(action->text());
+            }
+            menu->actions().constLast()->trigger();
+            menu->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, picker->rect().center(),
+                              picker->mapToGlobal(picker->rect().center()));
+    QApplication::sendEvent(picker, &request);
+    EXPECT_TRUE(items.contains("&Step up")) << items.join('|').toStdString();
+    EXPECT_EQ(items.value(items.size() - 1), "Copy Imperial Date");
+    EXPECT_EQ(clipboard->text(), "0344936.M 2");
+}
+
+// Ctrl+Home in the text, Home in the calendar (which stays open) and the calendar's Today
+// button each ask for today.
+TEST_F(CurrentDatePageTest, TodayIsAskedForFromTheTextAndTheCalendar)
+{
+    const QSignalSpy asked(&page_, &CurrentDatePage::todayRequested);
+    QDateEdit* picker = findPicker();
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(asked.count(), 1);
+
+    QTest::keyClick(picker, Qt::Key_F4);
+    ASSERT_NE(openCalendar(), nullptr);
+    QTest::keyClick(openCalendar()->focusProxy(), Qt::Key_Home);
+    EXPECT_EQ(asked.count(), 2);
+    ASSERT_NE(openCalendar(), nullptr);
+
+    auto* today = openCalendar()->findChild<QToolButton*>("TodayButton");
+    ASSERT_NE(today, nullptr);
+    EXPECT_TRUE(today->isVisible());
+    QTest::mouseClick(today, Qt::LeftButton);
+    EXPECT_EQ(asked.count(), 3);
+    EXPECT_EQ(openCalendar(), nullptr);
 }
 
 } // namespace
