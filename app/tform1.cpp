@@ -102,16 +102,19 @@ void TForm1::readRegionalSettings()
     conversion_->setRegion(locale);
 }
 
-// Each step that needs the present moment reads the clock afresh.
+// Each step that needs the present moment reads the clock afresh. The picker is set before
+// the first caption is composed, so that the caption shows the picked day from the first
+// frame. Sayings that cannot be read are reported, and the start goes on without them.
 void TForm1::FormShow()
 {
     PrepareBlinkStrip();
-    LoadSayings();
-    showCaption();
+    const bool sayingsRead = guard_.run([this] { LoadSayings(); });
     currentDate_->setPickedDay(platform_.TheClock.localNow().date());
+    showCaption();
     describePickedDay();
     const int year = currentDate_->pickedDay().year();
-    currentDate_->showImperialDate(now());
+    // The picked day, not the clock's: before the picker's earliest day the two part.
+    currentDate_->showImperialDate(DateValueOf(currentDate_->pickedDay()));
     // Each write runs the field's normalisation; the millennium's places the timeline marker.
     using Field = ConversionPage::Field;
     for (const auto& [field, part] : {std::pair{Field::Segment, ImperialSegmentPart},
@@ -125,7 +128,11 @@ void TForm1::FormShow()
     conversion_->writeField(Field::Day, QString::number(today.day()));
     conversion_->writeField(Field::Year, QString::number(today.year()));
     conversion_->setCheckClass(0);
-    Button1Click();
+    if (sayingsRead) {
+        Button1Click();
+    } else {
+        currentDate_->showSaying({});
+    }
 }
 
 void TForm1::DateTimePickerChange()
