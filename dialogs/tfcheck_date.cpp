@@ -157,9 +157,23 @@ void TFCheckDate::centreOnScreen()
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         return;
     }
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    // The window manager frames the dialog as it framed the window that opens it, and it is
+    // the frame that should sit in the middle. The dialog's own frame is known only once it
+    // is on show, too late to place it without a jump.
+    const QWidget* opener = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    QMargins frame;
+    if (opener != nullptr) {
+        const QRect outer = opener->frameGeometry();
+        const QRect inner = opener->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QSize framed = size().grownBy(frame);
+    const QScreen* screen = opener != nullptr ? opener->screen() : this->screen();
     const QRect whole = screen->geometry();
-    move(whole.x() + (whole.width() - width()) / 2, whole.y() + (whole.height() - height()) / 2);
+    // A window not yet shown is moved by its frame's corner.
+    move(whole.x() + (whole.width() - framed.width()) / 2,
+         whole.y() + (whole.height() - framed.height()) / 2);
 }
 
 void TFCheckDate::SpeedButton1Click()

@@ -61,7 +61,7 @@ struct Event
 };
 
 inline const Event Events[] = {
-    {StartLeft, {-2, 36, 75, 29}, "First fires kindled on Old Vantor", {19, 59, 2, 24}},
+    {StartLeft, {4, 36, 75, 29}, "First fires kindled on Old Vantor", {19, 59, 2, 24}},
     {TickLeft(-8), {22, 60, 75, 21}, "Stone calendars raised", {38, 75, 2, 10}},
     {TickLeft(0), {126, 64, 75, 17}, "The Count begins", {158, 75, 2, 11}},
     {TickLeft(2), {164, 36, 75, 29}, "Glass cities rise across Vantor", {198, 59, 2, 27}},

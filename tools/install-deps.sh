@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev strace file lintian man-db
     weston qt6-wayland
-    xvfb xdotool dbus-bin dbus-daemon at-spi2-core python3-pyatspi libfaketime procps
+    xvfb xdotool x11-utils openbox dbus-bin dbus-daemon at-spi2-core python3-pyatspi libfaketime procps
     clang libclang-rt-14-dev clang-tidy clang-format
     "$@"
 )

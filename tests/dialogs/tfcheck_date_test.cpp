@@ -64,21 +64,22 @@ TEST(CheckDateDialog, CloseButtonAndCloseBoxEndTheShowingAndDestroyIt)
         }};
     for (const auto& closeIt : ways) {
         MainWindowStandIn main;
-        QRect geometry;
+        QRect frame;
+        QSize size;
         int shown = 0;
         const QPointer<TFCheckDate> dialog = ShowAndRun(&main, [&](TFCheckDate& open) {
             shown += open.isVisible() && open.isModal() ? 1 : 0;
-            geometry = QRect(open.frameGeometry().topLeft(), open.size());
+            frame = open.frameGeometry();
+            size = open.size();
             closeIt(open);
         });
         EXPECT_EQ(shown, 1);
         EXPECT_TRUE(dialog.isNull());
-        EXPECT_EQ(geometry.size(), QSize(415, 385));
-        // In the middle of the screen, not over the window that opened it; a window manager
-        // that frames it may set the inside a little lower and to the right.
+        EXPECT_EQ(size, QSize(415, 385));
+        // Its frame in the middle of the screen, not over the window that opened it.
         const QRect screen = main.screen()->geometry();
-        EXPECT_EQ(geometry.topLeft(),
-                  QPoint((screen.width() - 415) / 2, (screen.height() - 385) / 2));
+        EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2,
+                                          (screen.height() - frame.height()) / 2));
     }
 }
 
@@ -170,6 +171,11 @@ TEST(CheckDateDialog, GradientRuleAndFlatButton)
     EXPECT_EQ(picture.pixel(2, 384), qRgb(91, 91, 215)); // band 54 of 64
     EXPECT_EQ(picture.pixel(200, 27), qRgb(255, 255, 255));
     EXPECT_EQ(picture.pixel(414, 29), qRgb(255, 255, 255)); // runs off the right edge
+    // Every pixel of the rule's left end, its corners included, and none beside it.
+    for (const int y : {26, 27, 28, 29}) {
+        EXPECT_EQ(picture.pixel(16, y), qRgb(255, 255, 255)) << y;
+        EXPECT_NE(picture.pixel(15, y), qRgb(255, 255, 255)) << y;
+    }
     // Away from the pointer the Close button shows neither face nor frame.
     for (const int y : {328, 377}) {
         EXPECT_EQ(picture.pixel(360, y), picture.pixel(358, y));

@@ -135,6 +135,20 @@ TEST_F(TimelinePageTest, CaptionsFitTheirBoxes)
     }
 }
 
+// No caption or mark strays onto the red frame's left, top or bottom bar.
+TEST_F(TimelinePageTest, NothingIsDrawnOverTheFrame)
+{
+    const QImage strip = strip_->grab().toImage();
+    int strays = 0;
+    for (int y = 0; y < 117; ++y) {
+        for (int x = 0; x < strip.width(); ++x) {
+            const bool frame = x < 3 || y < 3 || y >= 114;
+            strays += frame && strip.pixelColor(x, y) != QColor(255, 0, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(strays, 0);
+}
+
 TEST_F(TimelinePageTest, GlyphsSitOnTheOuterSideOfTheCaptions)
 {
     for (const auto& [button, onLeft] : {std::pair{past_, true}, {future_, false}}) {
