@@ -1,11 +1,13 @@
 #include "dialogs/tfcheck_date.h"
 
+#include "widgets/dialog_accessible.h"
 #include "widgets/form_fonts.h"
 #include "widgets/gradient_fill.h"
 #include "widgets/place_control.h"
 #include "widgets/shape.h"
 #include "widgets/text_label.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScopeGuard>
@@ -70,6 +72,16 @@ const char* const Class6NoteText = "Unsourced stretch: one standard year at most
 
 const QColor ExplanationYellow(255, 255, 0);
 
+QAccessibleInterface* CheckDateAccessibleFactory(const QString& className, QObject* object)
+{
+    auto* dialog = qobject_cast<TFCheckDate*>(object);
+    if (dialog != nullptr &&
+        className == QLatin1String(TFCheckDate::staticMetaObject.className())) {
+        return new DialogAccessible(dialog);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TFCheckDate::TFCheckDate(QWidget* parent)
@@ -79,6 +91,8 @@ TFCheckDate::TFCheckDate(QWidget* parent)
           PlaceControl<TGradientFill>(this, QStringLiteral("GradientFill1"), {0, 0, 415, 385})),
       close_(PlaceControl<QToolButton>(this, QStringLiteral("SpeedButton1"), {360, 328, 50, 50}))
 {
+    [[maybe_unused]] static const bool accessibleInstalled =
+        (QAccessible::installFactory(&CheckDateAccessibleFactory), true);
     setObjectName(QStringLiteral("FCheckDate"));
     setWindowTitle(QStringLiteral("Check Date Classes"));
     setFont(FormFont(SansSerifFace, 11));

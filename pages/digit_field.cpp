@@ -57,7 +57,12 @@ int WidestCharacter(const QFontMetrics& metrics)
 // from merging with the frame.
 constexpr int TextMargin = 1;
 
-class DigitFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A reader reads and follows the positions as text, and edits them as typing would: what it
+// writes overwrites positions, what it deletes leaves them unfilled, and the field's owner
+// puts the row in order after each change, as after a key.
+class DigitFieldAccessible : public QAccessibleWidget,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface
 {
 public:
     explicit DigitFieldAccessible(DigitField* field)
@@ -69,6 +74,9 @@ public:
     {
         if (type == QAccessible::TextInterface) {
             return static_cast<QAccessibleTextInterface*>(this);
+        }
+        if (type == QAccessible::EditableTextInterface) {
+            return static_cast<QAccessibleEditableTextInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
     }
@@ -150,8 +158,36 @@ public:
         return {};
     }
 
+    void deleteText(int startOffset, int endOffset) override
+    {
+        overwrite(startOffset, endOffset, {});
+    }
+    void insertText(int offset, const QString& text) override { overwrite(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        overwrite(startOffset, endOffset, text);
+    }
+
 private:
     DigitField* field() const { return static_cast<DigitField*>(widget()); }
+
+    // Leaves the positions from start to end unfilled, then writes the digits of `text` from
+    // start on, as far as the row goes, in one change; the cursor ends after the last.
+    void overwrite(int startOffset, int endOffset, const QString& text)
+    {
+        QString content = field()->text();
+        const int start = std::clamp(startOffset, 0, characterCount());
+        const int end = std::clamp(endOffset, start, characterCount());
+        content.replace(start, end - start, QString(end - start, u' '));
+        int position = start;
+        for (const QChar character : text) {
+            if (position < characterCount() && character >= u'0' && character <= u'9') {
+                content[position++] = character;
+            }
+        }
+        field()->setCursorPosition(position);
+        field()->setText(content);
+    }
 };
 
 QAccessibleInterface* DigitFieldAccessibleFactory(const QString& className, QObject* object)

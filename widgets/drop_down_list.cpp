@@ -60,6 +60,12 @@ void DropDownList::showPopup()
     QComboBox::showPopup();
 }
 
+QAbstractItemView* DropDownList::popupView()
+{
+    makePopup();
+    return view();
+}
+
 void DropDownList::changeEvent(QEvent* event)
 {
     // The only thing the list does with a new font is hand it to its popup, making the popup

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QPalette>
 
+class QAbstractItemView;
+
 namespace chronavell {
 
 // A drop-down list of rows of one fixed height. It opens below its box, or above it where the
@@ -23,6 +25,8 @@ public:
     // The popup takes the list's face and these colours.
     void setPopupPalette(const QPalette& colours);
     void showPopup() override;
+    // The popup's list of rows, made now if it is not yet: a screen reader lists the rows.
+    QAbstractItemView* popupView();
 
 protected:
     void changeEvent(QEvent* event) override;

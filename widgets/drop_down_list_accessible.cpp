@@ -2,6 +2,8 @@
 
 #include "widgets/drop_down_list.h"
 
+#include <QAbstractItemView>
+
 namespace chronavell {
 
 DropDownListAccessible::DropDownListAccessible(DropDownList* list)
@@ -20,6 +22,21 @@ QString DropDownListAccessible::text(QAccessible::Text type) const
         return list()->currentText();
     }
     return QAccessibleWidget::text(type);
+}
+
+int DropDownListAccessible::childCount() const
+{
+    return 1;
+}
+
+QAccessibleInterface* DropDownListAccessible::child(int index) const
+{
+    return index == 0 ? QAccessible::queryAccessibleInterface(list()->popupView()) : nullptr;
+}
+
+int DropDownListAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child != nullptr && child->object() == list()->popupView() ? 0 : -1;
 }
 
 QStringList DropDownListAccessible::actionNames() const

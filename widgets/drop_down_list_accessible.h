@@ -17,6 +17,12 @@ public:
 
     QString text(QAccessible::Text type) const override;
 
+    // The one child is the popup's list, whose rows are the list's items, as Qt's own lists
+    // have it: a reader can name and count the items without opening the list.
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;

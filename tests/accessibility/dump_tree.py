@@ -5,8 +5,9 @@ One object per line, indented two spaces a level:
 
     role 'name' desc='description' actions=Press,SetFocus states=focusable
 
-The description, actions and states appear only where there are some; text= follows where an
-object's text differs from its name (what a field holds). Only states that say what a control
+The description, actions and states appear only where there are some; edits=text marks an
+object whose text a reader can edit; text= follows where an object's text differs from its
+name (what a field holds). Only states that say what a control
 is are listed: focus and activity follow the window system, and whether a control is on the
 screen follows the page in front. Positions, sizes and object ids are left out: they say
 nothing to a listener and differ between machines.
@@ -87,6 +88,14 @@ def text_of(accessible):
     return text.getText(0, -1)
 
 
+def editable(accessible):
+    try:
+        accessible.queryEditableText()
+    except NotImplementedError:
+        return False
+    return True
+
+
 def line(accessible, depth, name=None, description=None):
     """The object's line; name and description, where given, stand in for its own."""
     name = accessible.name if name is None else name
@@ -100,6 +109,8 @@ def line(accessible, depth, name=None, description=None):
     states = states_of(accessible)
     if states:
         parts.append("states=" + ",".join(states))
+    if editable(accessible):
+        parts.append("edits=text")
     text = text_of(accessible)
     if text is not None and text != name:
         parts.append("text=" + quote(text))

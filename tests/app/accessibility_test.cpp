@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "dialogs/tfcheck_date.h"
 #include "pages/digit_field.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
@@ -134,6 +135,47 @@ TEST(Accessibility, DigitFieldsAndLabelsExposeWhatTheyShow)
     QTest::mouseClick(form.findChild<QWidget*>("SayingArea"), Qt::LeftButton);
     EXPECT_EQ(name("Label2"), "\"Rank and file & all\"");
     std::filesystem::remove_all(fake.Executable.Directory);
+}
+
+// A reader edits a field as typing would, the field putting itself in order after each
+// change; it counts and names the class list's items without opening the list; and it knows
+// the dialog keeps the user to itself.
+TEST(Accessibility, FieldsEditListItemsAndTheModalDialog)
+{
+    test_support::FakePlatform fake;
+    fake.Executable.Directory = std::filesystem::temp_directory_path();
+    TForm1 form(fake.platform());
+    form.show();
+    const auto edit = [&](const char* name) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(name));
+        EXPECT_NE(face->textInterface(), nullptr) << name;
+        return face->editableTextInterface();
+    };
+    const auto text = [&](const char* name) { return form.findChild<DigitField*>(name)->text(); };
+    ASSERT_NE(edit("IYear"), nullptr);
+    edit("IYear")->replaceText(0, 3, "999");
+    EXPECT_EQ(text("IYear"), "999");
+    edit("IYear")->deleteText(0, 1);
+    EXPECT_EQ(text("IYear"), "099");
+    edit("IYear")->insertText(0, "7x");
+    EXPECT_EQ(text("IYear"), "799");
+    edit("IMill")->replaceText(0, 2, "99");
+    EXPECT_EQ(text("IMill"), "50");
+
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(form.findChild<QWidget*>("ComboBox"));
+    ASSERT_EQ(list->childCount(), 1);
+    QAccessibleInterface* rows = list->child(0);
+    ASSERT_EQ(rows->childCount(), 10);
+    EXPECT_EQ(rows->child(9)->text(QAccessible::Name), "Class 9");
+    EXPECT_EQ(rows->parent()->object(), form.findChild<QWidget*>("ComboBox"));
+    EXPECT_EQ(list->indexOfChild(rows), 0);
+
+    TFCheckDate dialog(&form);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&dialog);
+    EXPECT_EQ(face->role(), QAccessible::Dialog);
+    EXPECT_TRUE(face->state().modal);
 }
 
 } // namespace
