@@ -113,18 +113,27 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
     const std::string line = "chronavell-date: line ";
     const ProgramRun forward = RunProgram(
         {"-"}, "2005-05-05\n\n2005-02-30\n0000-01-01\r\n10000-01-01\n2005-05-05 \n\x1b[2J\\\n" +
-                   sevens + "\n" + huge + "\n1999-07-15\r\r\n2000-02-29");
+                   sevens + "\n" + huge +
+                   // A C1 character, then bytes that are no UTF-8: a lone CSI, a surrogate,
+                   // a code point past U+10FFFF and a character cut off by the line end.
+                   "\n\xc2\x9b"
+                   "1m\x9b"
+                   "1m\xed\xa0\x80\xf4\x90\x80\x80\xc3\xa9\xc3\n"
+                   "1999-07-15\r\r\n2000-02-29");
     EXPECT_EQ(forward.Status, 1);
     EXPECT_EQ(forward.Output, "0347005.M 3\n0163000.M 3\n");
-    EXPECT_EQ(forward.Errors, line + "2: '' is not a valid date\n" + line +
-                                  "3: '2005-02-30' is not a valid date\n" + line +
-                                  "4: '0000-01-01' is not a valid date\n" + line +
-                                  "5: '10000-01-01' is not a valid date\n" + line +
-                                  "6: '2005-05-05 ' is not a valid date\n" + line +
-                                  "7: '\\x1b[2J\\\\' is not a valid date\n" + line + "8: '" +
-                                  sevens.substr(0, 100) + "...' is not a valid date\n" + line +
-                                  "9: '" + huge.substr(0, 100) + "...' is not a valid date\n" +
-                                  line + "10: '1999-07-15\\x0d' is not a valid date\n");
+    EXPECT_EQ(forward.Errors,
+              line + "2: '' is not a valid date\n" + line +
+                  "3: '2005-02-30' is not a valid date\n" + line +
+                  "4: '0000-01-01' is not a valid date\n" + line +
+                  "5: '10000-01-01' is not a valid date\n" + line +
+                  "6: '2005-05-05 ' is not a valid date\n" + line +
+                  "7: '\\x1b[2J\\\\' is not a valid date\n" + line + "8: '" + sevens.substr(0, 80) +
+                  "\u2026' is not a valid date\n" + line + "9: '" + huge.substr(0, 80) +
+                  "\u2026' is not a valid date\n" + line +
+                  "10: '\\xc2\\x9b1m\\x9b1m\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80\xc3\xa9\\xc3' is "
+                  "not a valid date\n" +
+                  line + "11: '1999-07-15\\x0d' is not a valid date\n");
     const ProgramRun backward =
         RunProgram({"--to-gregorian", "-"}, "0347005.M 3\r\n0347005.M\n\n01002999.M10");
     EXPECT_EQ(backward.Status, 1);
@@ -159,6 +168,24 @@ TEST(ChronavellDate, ArgumentsAndExitStatus)
         {{"--version"}, "chronavell-date " CHRONAVELL_VERSION "\n", ""},
         {{"--bogus", "--help"}, "", "unknown option '--bogus'\n", 2},
         {{"--class", "10"}, "", "the class of '--class 10' is no digit from 0 to 9\n", 2},
+        {{"--class="}, "", "the class of '--class=' is no digit from 0 to 9\n", 2},
+        // A title for the terminal, a lone CSI and a C1 CSI must not reach it.
+        {{"--bogus\x1b]0;x\x07"}, "", "unknown option '--bogus\\x1b]0;x\\x07'\n", 2},
+        {{"--class=\x9b"}, "", "the class of '--class=\\x9b' is no digit from 0 to 9\n", 2},
+        {{"--class", "\xc2\x9b"},
+         "",
+         "the class of '--class \\xc2\\x9b' is no digit from 0 to 9\n",
+         2},
+        // The cut counts what is shown, never splits an escape or a character, and marks
+        // itself.
+        {{"--" + std::string(75, 'x') + "\x01" + std::string(200, 'y')},
+         "",
+         "unknown option '--" + std::string(75, 'x') + "\u2026'\n",
+         2},
+        {{"--" + std::string(77, 'x') + "\xc3\xa9" + std::string(200, 'y')},
+         "",
+         "unknown option '--" + std::string(77, 'x') + "\xc3\xa9\u2026'\n",
+         2},
         {{"-", "2005-05-05"}, "", "'-' reads the dates from standard input and stands alone\n", 2},
         {{"2005-05-05"},
          "",
