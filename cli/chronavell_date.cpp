@@ -124,9 +124,11 @@ void ComplainOfSystem(std::string_view what, int error, OutputBuffer& errors)
 // The start of today in local time, or nothing outside the years the calendar handles.
 std::optional<double> Today()
 {
-    const std::time_t now = std::time(nullptr);
+    // Not time(), whose failure value -1 is also the last second of 1969.
+    timespec now{};
     std::tm local{};
-    if (now == -1 || ::localtime_r(&now, &local) == nullptr) {
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0 ||
+        ::localtime_r(&now.tv_sec, &local) == nullptr) {
         return std::nullopt;
     }
     const CivilDate day{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};

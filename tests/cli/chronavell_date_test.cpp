@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
@@ -214,10 +215,28 @@ TEST(ChronavellDate, WithoutDatesTodayInLocalTime)
         ProgramRun run;
         do { // again should midnight pass during the run
             day = today();
-            run = RunProgram({}, {}, 1, nullptr, zone);
+            run = RunProgram({}, {}, 1, nullptr, {std::string("TZ=") + zone});
         } while (today() != day);
         EXPECT_EQ(run.Output, ImperialDateText(static_cast<double>(day)) + '\n') << zone;
     }
+}
+
+TEST(ChronavellDate, TodayOnTheLastSecondBefore1970)
+{
+    // That second is -1 since 1970, the value time() also gives for a failure. The faked clock
+    // stands still, so the run cannot pass into 1970.
+    const char* sanitizer = std::getenv("ASAN_OPTIONS");
+    const ProgramRun run = RunProgram(
+        {}, {}, 1, nullptr,
+        // The dynamic loader fills in $LIB with the library folder of the program's kind.
+        {"TZ=UTC", "LD_PRELOAD=/usr/$LIB/faketime/libfaketime.so.1", "FAKETIME=1969-12-31 23:59:59",
+         // Under AddressSanitizer the faking library is loaded before the sanitizer's.
+         std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") +
+             ":verify_asan_link_order=0"});
+    EXPECT_EQ(run.Errors, "");
+    EXPECT_EQ(run.Output,
+              ImperialDateText(static_cast<double>(DayNumberFromCivil({1969, 12, 31}))) + '\n');
+    EXPECT_EQ(run.Status, 0);
 }
 
 TEST(ChronavellDate, AnswersEachLineBeforeReadingTheNext)
