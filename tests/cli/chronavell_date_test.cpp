@@ -8,11 +8,15 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/mman.h>
+#include <thread>
 #include <unistd.h>
 
 namespace chronavell {
@@ -260,6 +264,85 @@ TEST(ChronavellDate, AnswersEachLineBeforeReadingTheNext)
     ::close(in[1]);
     EXPECT_EQ(WaitFor(program), 0);
     ::close(out[0]);
+}
+
+// Bytes waiting in a pipe.
+int Pending(int pipeEnd)
+{
+    int bytes = 0;
+    return ::ioctl(pipeEnd, FIONREAD, &bytes) == 0 ? bytes : -1;
+}
+
+// Waits until `holds` says yes or nobody writes to `output` any more; false when that took
+// more than the hang guard's 30 seconds.
+template <typename Condition> bool WaitUntil(Condition holds, int output)
+{
+    for (int waited = 0; waited < 30'000; ++waited) {
+        pollfd writers{output, 0, 0};
+        if (holds() || (::poll(&writers, 1, 0) == 1 && (writers.revents & POLLHUP) != 0)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+TEST(ChronavellDate, WaitsOnPipesThatDoNotBlock)
+{
+    // A parent may hand over pipes that do not block; a read of an empty one or a write to a
+    // full one then fails at once with EAGAIN instead of waiting. The flag belongs to the pipe's
+    // open end, which the program shares with this process.
+    std::array<int, 2> in{};
+    std::array<int, 2> out{};
+    ASSERT_EQ(::pipe2(in.data(), O_CLOEXEC) | ::pipe2(out.data(), O_CLOEXEC), 0);
+    ASSERT_EQ(::fcntl(in[0], F_SETFL, O_NONBLOCK) | ::fcntl(out[1], F_SETFL, O_NONBLOCK), 0);
+    // The smallest pipe there is, which a batch of answers overfills.
+    const int room = ::fcntl(out[1], F_SETPIPE_SZ, 4096);
+    const int errors = ::memfd_create("errors", MFD_CLOEXEC);
+    ASSERT_TRUE(room > 0 && errors >= 0);
+    const pid_t program = StartProgram({"-"}, in[0], out[1], errors);
+    ::close(out[1]);
+
+    // Each line in two pieces, the second only once the program has taken the first: the
+    // program reads on at once, while this process still waits, and finds the pipe empty.
+    for (const auto& [date, answer] :
+         {std::pair{"2005-05-05\n", "0347005.M 3\n"}, std::pair{"1999-07-15\n", "0541999.M 2\n"}}) {
+        for (const std::string_view piece :
+             {std::string_view(date, 4), std::string_view(date + 4)}) {
+            ASSERT_EQ(::write(in[1], piece.data(), piece.size()),
+                      static_cast<ssize_t>(piece.size()));
+            ASSERT_TRUE(WaitUntil([&in] { return Pending(in[0]) == 0; }, out[0])) << date;
+        }
+        std::array<char, 64> text{};
+        pollfd ready{out[0], POLLIN, 0};
+        ASSERT_EQ(::poll(&ready, 1, 30'000), 1) << date;
+        ASSERT_EQ(::read(out[0], text.data(), text.size()), 12) << date;
+        EXPECT_STREQ(text.data(), answer);
+    }
+
+    // More answers at once than the pipe holds: the program must wait for room.
+    std::string input;
+    std::string expected;
+    for (std::int64_t day = 0; day < 1000; ++day) {
+        input += IsoText(day * 97) + '\n';
+        expected += ImperialDateText(static_cast<double>(day * 97)) + '\n';
+    }
+    ASSERT_GT(expected.size(), static_cast<std::size_t>(room));
+    ASSERT_EQ(::write(in[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    ASSERT_TRUE(WaitUntil([&] { return Pending(out[0]) == room; }, out[0]));
+    ::close(in[1]);
+    std::string output;
+    std::array<char, 4096> chunk{};
+    for (ssize_t count = 0; (count = ::read(out[0], chunk.data(), chunk.size())) > 0;) {
+        output.append(chunk.data(), static_cast<std::size_t>(count));
+    }
+    EXPECT_EQ(WaitFor(program), 0);
+    EXPECT_TRUE(output == expected) << FirstDifference(output, expected);
+    std::array<char, 256> complaint{};
+    EXPECT_EQ(::pread(errors, complaint.data(), complaint.size() - 1, 0), 0) << complaint.data();
+    ::close(in[0]);
+    ::close(out[0]);
+    ::close(errors);
 }
 
 TEST(ChronavellDate, MemoryStaysFlatOnAHugeStream)
