@@ -10,7 +10,9 @@ namespace chronavell {
 // would end the process with an abort and a page of advice about reinstalling; instead this
 // writes one line to standard error, naming the variables that choose the display, and exits
 // with status 1. Qt's other messages while the display is opened are held back and passed on
-// once it is open, so that the failure stays one line.
+// once it is open, so that the failure stays one line. When the platform asked for is one Qt
+// has no plugin for, the line names it instead and Qt's messages follow it, since they list
+// the platforms there are; the exit is the same.
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
 } // namespace chronavell

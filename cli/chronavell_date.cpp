@@ -4,6 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/line_reader.h"
 #include "cli/output_buffer.h"
+#include "cli/shown_text.h"
 #include "core/date_value.h"
 #include "core/field_bounds.h"
 #include "core/imperial_date.h"
@@ -41,10 +42,6 @@ constexpr std::string_view Usage =
     "\n"
     "Exit status: 0 when every date converted, 1 when any was not a valid date or\n"
     "reading or writing failed, 2 when the options were misused.\n";
-
-// A complaint quotes at most this much of a bad line: no date is that long, and a line of a
-// gigabyte would otherwise come back whole on the terminal.
-constexpr std::size_t ShownBytes = 100;
 
 void WriteImperial(double date, int checkClass, OutputBuffer& out)
 {
@@ -93,39 +90,8 @@ bool Convert(std::string_view item, const CommandLine& command, OutputBuffer& ou
     return true;
 }
 
-// The bad text as a complaint quotes it: control characters and backslashes escaped, so
-// that no byte of the input can steer the terminal, and cut after ShownBytes.
-void AppendShown(std::string_view text, bool cut, OutputBuffer& errors)
-{
-    if (text.size() > ShownBytes) {
-        std::size_t end = ShownBytes;
-        // Cut before a character, not inside one, so valid UTF-8 stays valid.
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
-            --end;
-        }
-        text = text.substr(0, end);
-        cut = true;
-    }
-    constexpr std::string_view hexDigits = "0123456789abcdef";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20U || byte == 0x7FU) {
-            errors.append("\\x");
-            errors.put(hexDigits[byte >> 4U]);
-            errors.put(hexDigits[byte & 0xFU]);
-        } else if (c == '\\') {
-            errors.append("\\\\");
-        } else {
-            errors.put(c);
-        }
-    }
-    if (cut) {
-        errors.append("...");
-    }
-}
-
 // Line 0 stands for a date given as an argument.
-void Complain(std::uint64_t lineNumber, std::string_view text, bool cut, const CommandLine& command,
+void Complain(std::uint64_t lineNumber, std::string_view text, const CommandLine& command,
               OutputBuffer& out, OutputBuffer& errors)
 {
     // Answers written so far go first, so that a shared stream keeps the order of the input.
@@ -139,7 +105,7 @@ void Complain(std::uint64_t lineNumber, std::string_view text, bool cut, const C
         errors.append(": ");
     }
     errors.put('\'');
-    AppendShown(text, cut, errors);
+    errors.append(ShownText(text));
     errors.append(command.ToGregorian ? "' is not a valid Imperial date\n"
                                       : "' is not a valid date\n");
     errors.flush();
@@ -158,9 +124,11 @@ void ComplainOfSystem(std::string_view what, int error, OutputBuffer& errors)
 // The start of today in local time, or nothing outside the years the calendar handles.
 std::optional<double> Today()
 {
-    const std::time_t now = std::time(nullptr);
+    // Not time(), whose failure value -1 is also the last second of 1969.
+    timespec now{};
     std::tm local{};
-    if (now == -1 || ::localtime_r(&now, &local) == nullptr) {
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0 ||
+        ::localtime_r(&now.tv_sec, &local) == nullptr) {
         return std::nullopt;
     }
     const CivilDate day{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
@@ -191,7 +159,7 @@ int ConvertArguments(const CommandLine& command, OutputBuffer& out, OutputBuffer
     int status = Success;
     for (const std::string_view item : command.Items) {
         if (!Convert(item, command, out)) {
-            Complain(0, item, false, command, out, errors);
+            Complain(0, item, command, out, errors);
             status = Failure;
         }
     }
@@ -206,8 +174,9 @@ int ConvertInput(const CommandLine& command, OutputBuffer& out, OutputBuffer& er
     LineReader::Line line;
     while (out.error() == 0 && reader.next(line)) {
         ++lineNumber;
+        // A cut line holds far more than a complaint shows, so its quote is cut too.
         if (line.Cut || !Convert(line.Text, command, out)) {
-            Complain(lineNumber, line.Text, line.Cut, command, out, errors);
+            Complain(lineNumber, line.Text, command, out, errors);
             status = Failure;
         }
     }

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "cli/shown_text.h"
+
 #include <utility>
 
 namespace chronavell {
@@ -44,13 +46,14 @@ CommandLine ReadCommandLine(std::span<const std::string_view> arguments)
                 return Misuse("option '--class' needs a digit from 0 to 9");
             }
             if (value.size() != 1 || value[0] < '0' || value[0] > '9') {
-                return Misuse("the class of '--class " + std::string(value) +
-                              "' is no digit from 0 to 9");
+                const std::string given =
+                    argument == "--class" ? "--class " + std::string(value) : std::string(argument);
+                return Misuse("the class of '" + ShownText(given) + "' is no digit from 0 to 9");
             }
             command.CheckClass = value[0] - '0';
             classGiven = true;
         } else {
-            return Misuse("unknown option '" + std::string(argument) + "'");
+            return Misuse("unknown option '" + ShownText(argument) + "'");
         }
     }
     if (classGiven && command.ToGregorian) {

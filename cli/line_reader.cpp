@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <unistd.h>
 #include <utility>
 
@@ -62,6 +63,14 @@ bool LineReader::fill()
         }
         if (count < 0 && errno == EINTR) {
             continue;
+        }
+        // A parent may have set the input not to block; the program still answers a line at a
+        // time, so it waits for the next one as a blocking read would.
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd ready{fileDescriptor_, POLLIN, 0};
+            if (::poll(&ready, 1, -1) >= 0 || errno == EINTR) {
+                continue;
+            }
         }
         if (count < 0) {
             error_ = errno;

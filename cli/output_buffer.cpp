@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <unistd.h>
 
 namespace chronavell {
@@ -44,7 +45,14 @@ void OutputBuffer::writeOut(std::string_view bytes)
     while (!bytes.empty() && error_ == 0) {
         const ssize_t written = ::write(fileDescriptor_, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno != EINTR) {
+            // Output set not to block by a parent is full until the reader catches up: wait
+            // for room as a blocking write would.
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                pollfd room{fileDescriptor_, POLLOUT, 0};
+                if (::poll(&room, 1, -1) < 0 && errno != EINTR) {
+                    error_ = errno;
+                }
+            } else if (errno != EINTR) {
                 error_ = errno;
             }
             continue;

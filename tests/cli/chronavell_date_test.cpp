@@ -8,10 +8,15 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/mman.h>
+#include <thread>
 #include <unistd.h>
 
 namespace chronavell {
@@ -113,18 +118,27 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
     const std::string line = "chronavell-date: line ";
     const ProgramRun forward = RunProgram(
         {"-"}, "2005-05-05\n\n2005-02-30\n0000-01-01\r\n10000-01-01\n2005-05-05 \n\x1b[2J\\\n" +
-                   sevens + "\n" + huge + "\n1999-07-15\r\r\n2000-02-29");
+                   sevens + "\n" + huge +
+                   // A C1 character, then bytes that are no UTF-8: a lone CSI, a surrogate,
+                   // a code point past U+10FFFF and a character cut off by the line end.
+                   "\n\xc2\x9b"
+                   "1m\x9b"
+                   "1m\xed\xa0\x80\xf4\x90\x80\x80\xc3\xa9\xc3\n"
+                   "1999-07-15\r\r\n2000-02-29");
     EXPECT_EQ(forward.Status, 1);
     EXPECT_EQ(forward.Output, "0347005.M 3\n0163000.M 3\n");
-    EXPECT_EQ(forward.Errors, line + "2: '' is not a valid date\n" + line +
-                                  "3: '2005-02-30' is not a valid date\n" + line +
-                                  "4: '0000-01-01' is not a valid date\n" + line +
-                                  "5: '10000-01-01' is not a valid date\n" + line +
-                                  "6: '2005-05-05 ' is not a valid date\n" + line +
-                                  "7: '\\x1b[2J\\\\' is not a valid date\n" + line + "8: '" +
-                                  sevens.substr(0, 100) + "...' is not a valid date\n" + line +
-                                  "9: '" + huge.substr(0, 100) + "...' is not a valid date\n" +
-                                  line + "10: '1999-07-15\\x0d' is not a valid date\n");
+    EXPECT_EQ(forward.Errors,
+              line + "2: '' is not a valid date\n" + line +
+                  "3: '2005-02-30' is not a valid date\n" + line +
+                  "4: '0000-01-01' is not a valid date\n" + line +
+                  "5: '10000-01-01' is not a valid date\n" + line +
+                  "6: '2005-05-05 ' is not a valid date\n" + line +
+                  "7: '\\x1b[2J\\\\' is not a valid date\n" + line + "8: '" + sevens.substr(0, 80) +
+                  "\u2026' is not a valid date\n" + line + "9: '" + huge.substr(0, 80) +
+                  "\u2026' is not a valid date\n" + line +
+                  "10: '\\xc2\\x9b1m\\x9b1m\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80\xc3\xa9\\xc3' is "
+                  "not a valid date\n" +
+                  line + "11: '1999-07-15\\x0d' is not a valid date\n");
     const ProgramRun backward =
         RunProgram({"--to-gregorian", "-"}, "0347005.M 3\r\n0347005.M\n\n01002999.M10");
     EXPECT_EQ(backward.Status, 1);
@@ -159,6 +173,24 @@ TEST(ChronavellDate, ArgumentsAndExitStatus)
         {{"--version"}, "chronavell-date " CHRONAVELL_VERSION "\n", ""},
         {{"--bogus", "--help"}, "", "unknown option '--bogus'\n", 2},
         {{"--class", "10"}, "", "the class of '--class 10' is no digit from 0 to 9\n", 2},
+        {{"--class="}, "", "the class of '--class=' is no digit from 0 to 9\n", 2},
+        // A title for the terminal, a lone CSI and a C1 CSI must not reach it.
+        {{"--bogus\x1b]0;x\x07"}, "", "unknown option '--bogus\\x1b]0;x\\x07'\n", 2},
+        {{"--class=\x9b"}, "", "the class of '--class=\\x9b' is no digit from 0 to 9\n", 2},
+        {{"--class", "\xc2\x9b"},
+         "",
+         "the class of '--class \\xc2\\x9b' is no digit from 0 to 9\n",
+         2},
+        // The cut counts what is shown, never splits an escape or a character, and marks
+        // itself.
+        {{"--" + std::string(75, 'x') + "\x01" + std::string(200, 'y')},
+         "",
+         "unknown option '--" + std::string(75, 'x') + "\u2026'\n",
+         2},
+        {{"--" + std::string(77, 'x') + "\xc3\xa9" + std::string(200, 'y')},
+         "",
+         "unknown option '--" + std::string(77, 'x') + "\xc3\xa9\u2026'\n",
+         2},
         {{"-", "2005-05-05"}, "", "'-' reads the dates from standard input and stands alone\n", 2},
         {{"2005-05-05"},
          "",
@@ -187,10 +219,28 @@ TEST(ChronavellDate, WithoutDatesTodayInLocalTime)
         ProgramRun run;
         do { // again should midnight pass during the run
             day = today();
-            run = RunProgram({}, {}, 1, nullptr, zone);
+            run = RunProgram({}, {}, 1, nullptr, {std::string("TZ=") + zone});
         } while (today() != day);
         EXPECT_EQ(run.Output, ImperialDateText(static_cast<double>(day)) + '\n') << zone;
     }
+}
+
+TEST(ChronavellDate, TodayOnTheLastSecondBefore1970)
+{
+    // That second is -1 since 1970, the value time() also gives for a failure. The faked clock
+    // stands still, so the run cannot pass into 1970.
+    const char* sanitizer = std::getenv("ASAN_OPTIONS");
+    const ProgramRun run = RunProgram(
+        {}, {}, 1, nullptr,
+        // The dynamic loader fills in $LIB with the library folder of the program's kind.
+        {"TZ=UTC", "LD_PRELOAD=/usr/$LIB/faketime/libfaketime.so.1", "FAKETIME=1969-12-31 23:59:59",
+         // Under AddressSanitizer the faking library is loaded before the sanitizer's.
+         std::string("ASAN_OPTIONS=") + (sanitizer != nullptr ? sanitizer : "") +
+             ":verify_asan_link_order=0"});
+    EXPECT_EQ(run.Errors, "");
+    EXPECT_EQ(run.Output,
+              ImperialDateText(static_cast<double>(DayNumberFromCivil({1969, 12, 31}))) + '\n');
+    EXPECT_EQ(run.Status, 0);
 }
 
 TEST(ChronavellDate, AnswersEachLineBeforeReadingTheNext)
@@ -214,6 +264,85 @@ TEST(ChronavellDate, AnswersEachLineBeforeReadingTheNext)
     ::close(in[1]);
     EXPECT_EQ(WaitFor(program), 0);
     ::close(out[0]);
+}
+
+// Bytes waiting in a pipe.
+int Pending(int pipeEnd)
+{
+    int bytes = 0;
+    return ::ioctl(pipeEnd, FIONREAD, &bytes) == 0 ? bytes : -1;
+}
+
+// Waits until `holds` says yes or nobody writes to `output` any more; false when that took
+// more than the hang guard's 30 seconds.
+template <typename Condition> bool WaitUntil(Condition holds, int output)
+{
+    for (int waited = 0; waited < 30'000; ++waited) {
+        pollfd writers{output, 0, 0};
+        if (holds() || (::poll(&writers, 1, 0) == 1 && (writers.revents & POLLHUP) != 0)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+TEST(ChronavellDate, WaitsOnPipesThatDoNotBlock)
+{
+    // A parent may hand over pipes that do not block; a read of an empty one or a write to a
+    // full one then fails at once with EAGAIN instead of waiting. The flag belongs to the pipe's
+    // open end, which the program shares with this process.
+    std::array<int, 2> in{};
+    std::array<int, 2> out{};
+    ASSERT_EQ(::pipe2(in.data(), O_CLOEXEC) | ::pipe2(out.data(), O_CLOEXEC), 0);
+    ASSERT_EQ(::fcntl(in[0], F_SETFL, O_NONBLOCK) | ::fcntl(out[1], F_SETFL, O_NONBLOCK), 0);
+    // The smallest pipe there is, which a batch of answers overfills.
+    const int room = ::fcntl(out[1], F_SETPIPE_SZ, 4096);
+    const int errors = ::memfd_create("errors", MFD_CLOEXEC);
+    ASSERT_TRUE(room > 0 && errors >= 0);
+    const pid_t program = StartProgram({"-"}, in[0], out[1], errors);
+    ::close(out[1]);
+
+    // Each line in two pieces, the second only once the program has taken the first: the
+    // program reads on at once, while this process still waits, and finds the pipe empty.
+    for (const auto& [date, answer] :
+         {std::pair{"2005-05-05\n", "0347005.M 3\n"}, std::pair{"1999-07-15\n", "0541999.M 2\n"}}) {
+        for (const std::string_view piece :
+             {std::string_view(date, 4), std::string_view(date + 4)}) {
+            ASSERT_EQ(::write(in[1], piece.data(), piece.size()),
+                      static_cast<ssize_t>(piece.size()));
+            ASSERT_TRUE(WaitUntil([&in] { return Pending(in[0]) == 0; }, out[0])) << date;
+        }
+        std::array<char, 64> text{};
+        pollfd ready{out[0], POLLIN, 0};
+        ASSERT_EQ(::poll(&ready, 1, 30'000), 1) << date;
+        ASSERT_EQ(::read(out[0], text.data(), text.size()), 12) << date;
+        EXPECT_STREQ(text.data(), answer);
+    }
+
+    // More answers at once than the pipe holds: the program must wait for room.
+    std::string input;
+    std::string expected;
+    for (std::int64_t day = 0; day < 1000; ++day) {
+        input += IsoText(day * 97) + '\n';
+        expected += ImperialDateText(static_cast<double>(day * 97)) + '\n';
+    }
+    ASSERT_GT(expected.size(), static_cast<std::size_t>(room));
+    ASSERT_EQ(::write(in[1], input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    ASSERT_TRUE(WaitUntil([&] { return Pending(out[0]) == room; }, out[0]));
+    ::close(in[1]);
+    std::string output;
+    std::array<char, 4096> chunk{};
+    for (ssize_t count = 0; (count = ::read(out[0], chunk.data(), chunk.size())) > 0;) {
+        output.append(chunk.data(), static_cast<std::size_t>(count));
+    }
+    EXPECT_EQ(WaitFor(program), 0);
+    EXPECT_TRUE(output == expected) << FirstDifference(output, expected);
+    std::array<char, 256> complaint{};
+    EXPECT_EQ(::pread(errors, complaint.data(), complaint.size() - 1, 0), 0) << complaint.data();
+    ::close(in[0]);
+    ::close(out[0]);
+    ::close(errors);
 }
 
 TEST(ChronavellDate, MemoryStaysFlatOnAHugeStream)

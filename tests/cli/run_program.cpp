@@ -158,12 +158,9 @@ ProgramRun Run(const std::vector<std::string>& arguments, std::string_view input
 } // namespace
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input,
-                      std::size_t repeats, const char* outputFile, const char* zone)
+                      std::size_t repeats, const char* outputFile,
+                      std::vector<std::string> settings)
 {
-    std::vector<std::string> settings;
-    if (zone != nullptr) {
-        settings.push_back(std::string("TZ=") + zone);
-    }
     return Run(arguments, input, repeats, outputFile, std::move(settings), std::nullopt);
 }
 

@@ -27,10 +27,11 @@ pid_t StartProgram(const std::vector<std::string>& arguments, int input, int out
 int WaitFor(pid_t program);
 
 // Runs chronavell-date to its end with `input` piped to it `repeats` times over by a writer
-// process of its own, as a generator would. Output goes to `outputFile` when one is given.
+// process of its own, as a generator would. Output goes to `outputFile` when one is given;
+// `settings` ("NAME=value") are added to the program's environment.
 ProgramRun RunProgram(const std::vector<std::string>& arguments, std::string_view input = {},
                       std::size_t repeats = 1, const char* outputFile = nullptr,
-                      const char* zone = nullptr);
+                      std::vector<std::string> settings = {});
 
 // Runs chronavell-date as RunProgram does and weighs the program once `outputBytes` of
 // answers are out: it has then read everything and waits for more, so its high-water mark is

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window program's command line, with no display anywhere: --help and --version answer
 # without one, a start that finds no display says so in one line and ends with status 1 (no
-# abort, no core file), and Qt's own options still reach Qt.
+# abort, no core file), one that names a platform Qt does not have says that instead, and
+# Qt's own options still reach Qt.
 #
 #   check_command_line.sh PROGRAM VERSION
 set -euo pipefail
@@ -66,6 +67,24 @@ for settings in "${cases[@]}"; do
 done
 [ "$(cat err)" = 'chronavell: no display could be opened: DISPLAY is ":9999", WAYLAND_DISPLAY is "no-such-compositor"' ] \
     || fail "the line does not say what was tried: $(cat err)"
+
+# A platform Qt has no plugin for is no missing display: the line names the platform, and Qt's
+# own lines, which list the platforms there are, follow it. The option wins over a variable
+# that names a platform that would work.
+for settings in "QT_QPA_PLATFORM=offscreen -platform nonesuch" "QT_QPA_PLATFORM=nonesuch"; do
+    # shellcheck disable=SC2086 # the settings are separate words on purpose
+    run $settings
+    what="with $settings"
+    [ "$status" -eq 1 ] || fail "$what: status $status, not 1: $(cat err)"
+    [ "$(head -n 1 err)" = 'chronavell: no platform named "nonesuch" is available' ] \
+        || fail "$what: the platform goes unnamed: $(cat err)"
+    grep -q 'Could not find the Qt platform plugin "nonesuch"' err \
+        || fail "$what: Qt's message is lost: $(cat err)"
+    grep -q '^Available platform plugins are: .*offscreen' err \
+        || fail "$what: Qt's list of platforms is lost: $(cat err)"
+    [ ! -s out ] || fail "$what: wrote to standard output"
+    ! compgen -G "$scratch/core*" >/dev/null || fail "$what: left a core file"
+done
 
 # Qt's standard options still work, and an argument nobody knows is ignored: on the offscreen
 # platform the window needs no display and runs until it is stopped.
