@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/error_reporter.h"
+#include "widgets/error_reporter.h"
 
 #include <QPointer>
 #include <QQueue>

@@ -18,11 +18,6 @@ void SystemTimer::setEnabled(bool enabled)
     }
 }
 
-bool SystemTimer::isEnabled() const
-{
-    return timer_.isActive();
-}
-
 void SystemTimer::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == timer_.timerId()) {

@@ -17,7 +17,6 @@ public:
     SystemTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type);
 
     void setEnabled(bool enabled) override;
-    bool isEnabled() const override;
 
 protected:
     void timerEvent(QTimerEvent* event) override;

@@ -4,7 +4,6 @@
 #include "app/regional_settings.h"
 #include "app/timer.h"
 #include "app/window_requests.h"
-#include "core/imperial_date.h"
 #include "dialogs/tfcheck_date.h"
 #include "widgets/form_fonts.h"
 #include "widgets/picker_date_format.h"
@@ -24,7 +23,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       platform_(platform), guard_(platform.Reporter), notebook_(new TabbedNotebook(this)),
-      currentDate_(new CurrentDatePage), conversion_(new ConversionPage),
+      currentDate_(new CurrentDatePage), conversion_(new ConversionPage(guard_)),
       timeline_(new TimelinePage), links_(new LinksPage(platform.Opener)),
       about_(new AboutPage(platform.Opener)),
       // The clock and the lamp's period run on whole seconds of the system's clock, so that a
@@ -48,7 +47,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
 
     notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
     setCentralWidget(notebook_);
-    notebook_->setPageArea(QRect(4, 24, 437, 144));
+    notebook_->setPageArea(QRect(QPoint(4, 24), PageSize));
     notebook_->addPage(currentDate_, QStringLiteral("Current Date"));
     notebook_->addPage(conversion_, QStringLiteral("General Date Conversion"));
     notebook_->addPage(timeline_, QStringLiteral("Vantor Timeline"));
@@ -59,8 +58,6 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     wire(currentDate_, &CurrentDatePage::pickedDayChanged, &TForm1::DateTimePickerChange);
     wire(currentDate_, &CurrentDatePage::sayingRequested, &TForm1::Button1Click);
     wire(currentDate_, &CurrentDatePage::todayRequested, &TForm1::pickToday);
-    wire(conversion_, &ConversionPage::convertToImperialClicked, &TForm1::SpeedButton1Click);
-    wire(conversion_, &ConversionPage::convertFromImperialClicked, &TForm1::SpeedButton2Click);
     wire(conversion_, &ConversionPage::convertToImperialPressed, &TForm1::SpeedButton1MouseDown);
     wire(conversion_, &ConversionPage::convertFromImperialPressed, &TForm1::SpeedButton2MouseDown);
     wire(conversion_, &ConversionPage::helpClicked, &TForm1::SpeedButton3Click);
@@ -102,31 +99,21 @@ void TForm1::readRegionalSettings()
     conversion_->setRegion(locale);
 }
 
-// Each step that needs the present moment reads the clock afresh. The picker is set before
-// the first caption is composed, so that the caption shows the picked day from the first
-// frame. Sayings that cannot be read are reported, and the start goes on without them.
+// The clock is read once: the picker, its Imperial date, the caption and the conversion page
+// all show that moment's day, even at midnight. The picker is set before the first caption
+// is composed, so that the caption shows the picked day from the first frame; the picker
+// keeps the day within its range, and the other pages show the day it holds. Sayings that
+// cannot be read are reported, and the start goes on without them.
 void TForm1::FormShow()
 {
     PrepareBlinkStrip();
     const bool sayingsRead = guard_.run([this] { LoadSayings(); });
-    currentDate_->setPickedDay(platform_.TheClock.localNow().date());
-    showCaption();
+    const QDateTime moment = platform_.TheClock.localNow();
+    currentDate_->setPickedDay(moment.date());
+    showCaption(moment.time());
     describePickedDay();
-    const int year = currentDate_->pickedDay().year();
-    // The picked day, not the clock's: before the picker's earliest day the two part.
-    currentDate_->showImperialDate(DateValueOf(currentDate_->pickedDay()));
     // Each write runs the field's normalisation; the millennium's places the timeline marker.
-    using Field = ConversionPage::Field;
-    for (const auto& [field, part] : {std::pair{Field::Segment, ImperialSegmentPart},
-                                      std::pair{Field::ImperialYear, ImperialYearPart},
-                                      std::pair{Field::Millennium, ImperialMillenniumPart}}) {
-        conversion_->writeField(field,
-                                QString::fromStdString(ImperialComponent(year, part, now())));
-    }
-    const QDate today = platform_.TheClock.localNow().date();
-    conversion_->writeField(Field::Month, QString::number(today.month()));
-    conversion_->writeField(Field::Day, QString::number(today.day()));
-    conversion_->writeField(Field::Year, QString::number(today.year()));
+    conversion_->showDay(currentDate_->pickedDate());
     conversion_->setCheckClass(0);
     if (sayingsRead) {
         Button1Click();
@@ -137,15 +124,14 @@ void TForm1::FormShow()
 
 void TForm1::DateTimePickerChange()
 {
-    currentDate_->showImperialDate(DateValueOf(currentDate_->pickedDay()));
-    showCaption();
+    showCaption(platform_.TheClock.localNow().time());
     describePickedDay();
 }
 
-void TForm1::showCaption()
+void TForm1::showCaption(QTime time)
 {
-    setWindowTitle(QStringLiteral("[") + pickedDayText() + QStringLiteral("] : ") +
-                   timeFormat_.text(platform_.TheClock.localNow().time()));
+    setWindowTitle(QStringLiteral("[") + currentDate_->pickedImperialDate() +
+                   QStringLiteral("] : ") + timeFormat_.text(time));
     // The clock's tick is the one wake-up a second the window cannot avoid; the window
     // system's echo of the new title should cost one more at most.
     SendWindowRequests();
@@ -176,21 +162,12 @@ void TForm1::startBlink()
     }
 }
 
-QString TForm1::pickedDayText() const
-{
-    return QString::fromStdString(ImperialDateText(DateValueOf(currentDate_->pickedDay())));
-}
-
 // A screen reader names the window by the program and hears the picked day's date from its
 // description, not from the caption's ticking time.
 void TForm1::describePickedDay()
 {
-    setAccessibleDescription(QStringLiteral("Imperial date of the picked day: ") + pickedDayText());
-}
-
-double TForm1::now() const
-{
-    return DateValueOf(platform_.TheClock.localNow());
+    setAccessibleDescription(QStringLiteral("Imperial date of the picked day: ") +
+                             currentDate_->pickedImperialDate());
 }
 
 } // namespace chronavell

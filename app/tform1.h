@@ -2,7 +2,6 @@
 
 #include "app/caption_time_format.h"
 #include "app/clock.h"
-#include "app/error_guard.h"
 #include "app/executable_location.h"
 #include "app/platform.h"
 #include "core/sayings.h"
@@ -11,6 +10,7 @@
 #include "pages/current_date_page.h"
 #include "pages/links_page.h"
 #include "pages/timeline_page.h"
+#include "widgets/error_guard.h"
 
 #include <QMainWindow>
 
@@ -47,10 +47,8 @@ private:
     // The start sequence, run once when the window is first shown.
     void FormShow();
     void DateTimePickerChange();
-    void Timer1Timer() { showCaption(); }
+    void Timer1Timer() { showCaption(platform_.TheClock.localNow().time()); }
     void Button1Click() { currentDate_->showSaying(PickSaying()); }
-    void SpeedButton1Click() { conversion_->convertToImperial(); }
-    void SpeedButton2Click() { conversion_->convertFromImperial(); }
     void SpeedButton1MouseDown() { startBlink(); }
     void SpeedButton2MouseDown() { startBlink(); }
     void SpeedButton3Click();
@@ -69,11 +67,9 @@ private:
 
     void pickToday() { currentDate_->pickDay(platform_.TheClock.localNow().date()); }
     void readRegionalSettings();
-    void showCaption();
-    QString pickedDayText() const;
+    void showCaption(QTime time);
     void describePickedDay();
     void startBlink();
-    double now() const;
 
     Platform platform_;
     ErrorGuard guard_;

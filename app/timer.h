@@ -15,7 +15,6 @@ public:
     using QObject::QObject;
 
     virtual void setEnabled(bool enabled) = 0;
-    virtual bool isEnabled() const = 0;
 
 signals:
     void timeout();

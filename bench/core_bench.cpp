@@ -1,12 +1,15 @@
 #include "core/date_value.h"
 #include "core/imperial_date.h"
+#include "core/imperial_text.h"
 #include "core/sayings.h"
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -27,6 +30,27 @@ void ImperialDateTextBench(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ImperialDateTextBench);
+
+// The text of a typed calendar date, as chronavell-date writes it: no date value to split.
+void ImperialTextBench(benchmark::State& state)
+{
+    const std::int64_t first = DayNumberFromCivil({2000, 1, 1});
+    std::vector<CivilDate> days;
+    days.reserve(CycleDays);
+    for (std::int64_t offset = 0; offset < CycleDays; ++offset) {
+        days.push_back(CivilFromDayNumber(first + offset));
+    }
+    std::array<char, ImperialTextCapacity> text{};
+    std::size_t i = 0;
+    for (const auto step : state) {
+        static_cast<void>(step);
+        benchmark::DoNotOptimize(WriteImperialText(ToImperial(days[i]), text));
+        benchmark::DoNotOptimize(text.data());
+        i = i + 1 == days.size() ? 0 : i + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(ImperialTextBench);
 
 void CalendarComponentBench(benchmark::State& state)
 {

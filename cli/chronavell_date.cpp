@@ -6,9 +6,8 @@
 #include "cli/output_buffer.h"
 #include "cli/shown_text.h"
 #include "core/date_value.h"
-#include "core/field_bounds.h"
-#include "core/imperial_date.h"
-#include "core/imperial_date_parts.h"
+#include "core/imperial_calendar.h"
+#include "core/imperial_text.h"
 #include "core/read_iso_date.h"
 
 #include <array>
@@ -17,6 +16,7 @@
 #include <cstring>
 #include <ctime>
 #include <optional>
+#include <span>
 #include <string>
 #include <unistd.h>
 
@@ -43,51 +43,39 @@ constexpr std::string_view Usage =
     "Exit status: 0 when every date converted, 1 when any was not a valid date or\n"
     "reading or writing failed, 2 when the options were misused.\n";
 
-void WriteImperial(double date, int checkClass, OutputBuffer& out)
+void WriteImperial(const CivilDate& date, int checkClass, OutputBuffer& out)
 {
-    std::string text = ImperialDateText(date);
-    text.front() = static_cast<char>('0' + checkClass);
-    out.append(text);
-    out.put('\n');
+    std::array<char, ImperialTextCapacity + 1> line{};
+    const std::size_t length = WriteImperialText(ToImperial(date, checkClass),
+                                                 std::span(line).first<ImperialTextCapacity>());
+    line.at(length) = '\n';
+    out.append({line.data(), length + 1});
 }
 
-// The ordinary date the conversion page shows after Convert From Imperial: the parts go
-// into the Imperial fields, which clamp them, and the calendar components read from those
-// fields go into the ordinary fields, which clamp them again.
-bool WriteGregorian(std::string_view item, OutputBuffer& out)
+// The ordinary date the conversion page shows once the Imperial date is in its Imperial
+// fields, which keep each number within their ranges, and converted from there.
+void WriteGregorian(const ImperialDate& date, OutputBuffer& out)
 {
-    const std::optional<ImperialDateParts> parts = ReadImperialDateParts(item);
-    if (!parts) {
-        return false;
-    }
-    const std::string segment = NormalisedFieldText(SegmentFieldBounds, parts->Segment);
-    const std::string year = NormalisedFieldText(ImperialYearFieldBounds, parts->Year);
-    const std::string millennium = NormalisedFieldText(MillenniumFieldBounds, parts->Millennium);
-    const auto field = [&](int part, const FieldBounds& bounds) {
-        return NormalisedFieldText(
-            bounds, ParseInteger(CalendarComponent(segment, year, millennium, part)));
-    };
-    out.append(field(CalendarMonthPart, MonthFieldBounds));
-    out.put('/');
-    out.append(field(CalendarDayPart, DayFieldBounds));
-    out.put('/');
-    out.append(field(CalendarYearPart, YearFieldBounds));
+    const ImperialDate fields = InImperialFields(date);
+    out.append(CalendarRowText(CalendarRowOf(fields.Segment, fields.Year, fields.Millennium)));
     out.put('\n');
-    return true;
 }
 
 // Writes the answer for one date; false when the text is no date of the kind asked for.
 bool Convert(std::string_view item, const CommandLine& command, OutputBuffer& out)
 {
     if (command.ToGregorian) {
-        return WriteGregorian(item, out);
+        const std::optional<ImperialDate> date = ReadImperialDate(item);
+        if (date) {
+            WriteGregorian(*date, out);
+        }
+        return date.has_value();
     }
-    const std::optional<double> date = ReadIsoDate(item);
-    if (!date) {
-        return false;
+    const std::optional<CivilDate> date = ReadIsoDate(item);
+    if (date) {
+        WriteImperial(*date, command.CheckClass, out);
     }
-    WriteImperial(*date, command.CheckClass, out);
-    return true;
+    return date.has_value();
 }
 
 // Line 0 stands for a date given as an argument.
@@ -121,8 +109,8 @@ void ComplainOfSystem(std::string_view what, int error, OutputBuffer& errors)
     errors.flush();
 }
 
-// The start of today in local time, or nothing outside the years the calendar handles.
-std::optional<double> Today()
+// Today in local time, or nothing outside the years the calendar handles.
+std::optional<CivilDate> Today()
 {
     // Not time(), whose failure value -1 is also the last second of 1969.
     timespec now{};
@@ -132,22 +120,22 @@ std::optional<double> Today()
         return std::nullopt;
     }
     const CivilDate day{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    if (day.Year < 1 || day.Year > 9999) {
+    if (!day.ok()) {
         return std::nullopt;
     }
-    return static_cast<double>(DayNumberFromCivil(day));
+    return day;
 }
 
 int ConvertToday(const CommandLine& command, OutputBuffer& out, OutputBuffer& errors)
 {
-    const std::optional<double> today = Today();
+    const std::optional<CivilDate> today = Today();
     if (!today) {
         errors.append("chronavell-date: today's date lies outside the years 1 to 9999\n");
         errors.flush();
         return Failure;
     }
     if (command.ToGregorian) {
-        WriteGregorian(ImperialDateText(*today), out);
+        WriteGregorian(ToImperial(*today), out);
     } else {
         WriteImperial(*today, command.CheckClass, out);
     }

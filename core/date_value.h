@@ -5,24 +5,6 @@
 
 namespace chronavell {
 
-// A date value counts days from 30 December 1899 in its whole part; the fraction is the
-// time of day. The calendar is the proleptic Gregorian one, years 1 to 9999.
-struct CivilDate
-{
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-
-    friend constexpr bool operator==(const CivilDate&, const CivilDate&) = default;
-};
-
-inline constexpr std::int64_t MillisecondsPerDay = 86'400'000;
-// 1 January 1970, where the standard library's day count starts.
-inline constexpr std::int64_t UnixEpochDayNumber = 25'569;
-// 1 January 0001 and 31 December 9999: the days the program handles.
-inline constexpr std::int64_t FirstDayNumber = -693'593;
-inline constexpr std::int64_t LastDayNumber = 2'958'465;
-
 constexpr bool IsLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -34,6 +16,35 @@ constexpr int DaysInMonth(int year, int month)
     constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : lengths[month - 1];
 }
+
+// A day of the proleptic Gregorian calendar: the program's calendar date. A date value
+// (below) counts days from 30 December 1899 in its whole part; the fraction is the time of
+// day. It is split into a calendar date once, where it enters.
+struct CivilDate
+{
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+
+    // A day of the years 1 to 9999.
+    constexpr bool ok() const
+    {
+        return Year >= 1 && Year <= 9999 && Month >= 1 && Month <= 12 && Day >= 1 &&
+               Day <= DaysInMonth(Year, Month);
+    }
+
+    friend constexpr bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+static_assert(CivilDate{2000, 2, 29}.ok() && !CivilDate{1900, 2, 29}.ok());
+static_assert(!CivilDate{}.ok() && !CivilDate{10000, 1, 1}.ok() && CivilDate{9999, 12, 31}.ok());
+
+inline constexpr std::int64_t MillisecondsPerDay = 86'400'000;
+// 1 January 1970, where the standard library's day count starts.
+inline constexpr std::int64_t UnixEpochDayNumber = 25'569;
+// 1 January 0001 and 31 December 9999: the days the program handles.
+inline constexpr std::int64_t FirstDayNumber = -693'593;
+inline constexpr std::int64_t LastDayNumber = 2'958'465;
 
 // Days outside 1 January 0001 .. 31 December 9999 give the all-zero date.
 constexpr CivilDate CivilFromDayNumber(std::int64_t dayNumber)

@@ -1,7 +1,7 @@
 #include "core/imperial_date.h"
 
 #include "core/date_value.h"
-#include "core/imperial_date_parts.h"
+#include "core/imperial_text.h"
 
 #include <array>
 #include <charconv>
@@ -92,7 +92,9 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text)
     return ReadWhole<std::int32_t>(text, 10);
 }
 
-std::optional<std::int32_t> TryParseInteger(std::string_view text)
+} // namespace
+
+std::optional<std::int32_t> ReadInteger(std::string_view text)
 {
     const std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos) {
@@ -108,11 +110,9 @@ std::optional<std::int32_t> TryParseInteger(std::string_view text)
     return ParseDecimal(rest);
 }
 
-} // namespace
-
 std::int32_t ParseInteger(std::string_view text)
 {
-    const std::optional<std::int32_t> value = TryParseInteger(text);
+    const std::optional<std::int32_t> value = ReadInteger(text);
     if (!value) {
         ThrowNotAnInteger(text);
     }
@@ -121,12 +121,7 @@ std::int32_t ParseInteger(std::string_view text)
 
 std::string ImperialDateText(double date)
 {
-    const CivilDate day = SplitDate(date);
-    // Below the year 1000 the millennium is 0 and the year stands whole; from 1000 on its last
-    // three digits are the year within the millennium.
-    const auto millennium = static_cast<std::int32_t>(Millennium(day.Year, day.Year));
-    return ImperialDateTextOf({0, YearSegment(day.Month, day.Day),
-                               millennium == 0 ? day.Year : day.Year % 1000, millennium});
+    return ImperialText(ToImperial(SplitDate(date)));
 }
 
 std::string ImperialComponent(std::int32_t year, int part, double date)
@@ -134,7 +129,7 @@ std::string ImperialComponent(std::int32_t year, int part, double date)
     switch (part) {
     case ImperialSegmentPart: {
         const CivilDate day = SplitDate(date);
-        return Decimal(YearSegment(day.Month, day.Day));
+        return Decimal(SegmentOf(day.Month, day.Day));
     }
     case ImperialYearPart: {
         DecimalBuffer buffer{};
@@ -155,20 +150,12 @@ std::string CalendarComponent(std::string_view segment, std::string_view year,
     const std::int32_t m = ParseInteger(millennium);
 
     switch (part) {
-    case CalendarMonthPart: {
-        const double days = s / SegmentsPerDay;
-        const double months = days / DaysPerMonth + 1.0;
-        return Decimal(static_cast<std::int64_t>(std::trunc(months)));
-    }
-    case CalendarDayPart: {
-        const double days = s / SegmentsPerDay;
-        const double wholeMonths = std::trunc(days / DaysPerMonth);
-        const double dayOfMonth = days - wholeMonths * DaysPerMonthInDay;
-        return Decimal(static_cast<std::int64_t>(RoundHalfEven(dayOfMonth)));
-    }
+    case CalendarMonthPart:
+        return Decimal(MonthOfSegment(s));
+    case CalendarDayPart:
+        return Decimal(DayOfSegment(s));
     case CalendarYearPart:
-        // Widened so that any pair of 32-bit texts gives its true year instead of wrapping.
-        return Decimal((std::int64_t{m} - 1) * 1000 + y);
+        return Decimal(YearOfMillennium(m, y));
     default:
         return {};
     }

@@ -1,7 +1,5 @@
 #include "core/parse_date_text.h"
 
-#include "core/date_value.h"
-
 #include <algorithm>
 #include <charconv>
 #include <optional>
@@ -39,7 +37,9 @@ std::optional<Number> ReadNumber(std::string_view text, std::size_t keep)
     return number;
 }
 
-std::optional<CivilDate> ReadDate(std::string_view text)
+} // namespace
+
+std::optional<CivilDate> ReadDateText(std::string_view text)
 {
     const std::size_t first = text.find('/');
     if (first == std::string_view::npos) {
@@ -57,18 +57,15 @@ std::optional<CivilDate> ReadDate(std::string_view text)
         return std::nullopt;
     }
     const CivilDate date{year->Value, month->Value, day->Value};
-    if (date.Year < 1 || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
-        date.Day > DaysInMonth(date.Year, date.Month)) {
+    if (!date.ok()) {
         return std::nullopt;
     }
     return date;
 }
 
-} // namespace
-
-double ParseDateText(std::string_view text)
+CivilDate ParseDateText(std::string_view text)
 {
-    const std::optional<CivilDate> date = ReadDate(text);
+    const std::optional<CivilDate> date = ReadDateText(text);
     if (!date) {
         std::string message;
         message += '\'';
@@ -76,7 +73,7 @@ double ParseDateText(std::string_view text)
         message += "' is not a valid date and time";
         throw EConvertError(message);
     }
-    return static_cast<double>(DayNumberFromCivil(*date));
+    return *date;
 }
 
 } // namespace chronavell

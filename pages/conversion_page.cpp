@@ -1,13 +1,11 @@
 #include "pages/conversion_page.h"
 
-#include "core/convert_error.h"
-#include "core/date_value.h"
 #include "core/field_bounds.h"
 #include "core/imperial_date.h"
-#include "core/imperial_date_parts.h"
+#include "core/imperial_text.h"
 #include "core/parse_date_text.h"
 #include "core/read_iso_date.h"
-#include "pages/digit_field.h"
+#include "widgets/digit_field.h"
 #include "widgets/drop_down_list.h"
 #include "widgets/form_fonts.h"
 #include "widgets/glyph_strip.h"
@@ -15,6 +13,7 @@
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
 #include "widgets/png_file.h"
+#include "widgets/tabbed_notebook.h"
 #include "widgets/text_label.h"
 
 #include <QApplication>
@@ -124,8 +123,9 @@ void Normalise(DigitField& field, const Bounds& bounds)
 
 } // namespace
 
-ConversionPage::ConversionPage(QWidget* parent)
-    : QWidget(parent), background_(PlaceControl<Picture>(this, "Image4", {0, 0, 437, 144})),
+ConversionPage::ConversionPage(ErrorGuard& guard, QWidget* parent)
+    : QWidget(parent), guard_(guard),
+      background_(PlaceControl<Picture>(this, "Image4", QRect(QPoint(), PageSize))),
       month_(PlaceField(this, "NMonth", {8, 88, 33, 28}, MonthBounds, "Month")),
       day_(PlaceField(this, "NDay", {48, 88, 33, 28}, DayBounds, "Day")),
       year_(PlaceField(this, "NYear", {88, 88, 65, 28}, YearBounds, "Year")),
@@ -199,44 +199,30 @@ ConversionPage::ConversionPage(QWidget* parent)
     for (DigitField* field : {month_, day_, year_, segment_, imperialYear_, millennium_}) {
         const Row row =
             field == month_ || field == day_ || field == year_ ? Row::Calendar : Row::Imperial;
-        connect(field, &DigitField::enterPressed, this, [this, row] { convertFrom(row); });
+        connect(field, &DigitField::enterPressed, this, [this, row] { convertRow(row); });
         connect(field, &DigitField::copyRequested, this, [this, row] { copyRow(row); });
         connect(field, &DigitField::pasteRequested, this, [this, row] { pasteRow(row); });
         field->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(field, &DigitField::customContextMenuRequested, this,
                 [this, row, field](const QPoint& at) { showRowMenu(row, field->mapToGlobal(at)); });
     }
-    connect(toImperial_, &QToolButton::clicked, this, &ConversionPage::convertToImperialClicked);
-    connect(fromImperial_, &QToolButton::clicked, this,
-            &ConversionPage::convertFromImperialClicked);
+    connect(toImperial_, &QToolButton::clicked, this, &ConversionPage::SpeedButton1Click);
+    connect(fromImperial_, &QToolButton::clicked, this, &ConversionPage::SpeedButton2Click);
     connect(help_, &QToolButton::clicked, this, &ConversionPage::helpClicked);
     // A press of any mouse button lights the lamp, before the button acts on it.
     toImperial_->installEventFilter(this);
     fromImperial_->installEventFilter(this);
 }
 
-DigitField* ConversionPage::field(Field which) const
+void ConversionPage::showDay(const CivilDate& day)
 {
-    switch (which) {
-    case Field::Month:
-        return month_;
-    case Field::Day:
-        return day_;
-    case Field::Year:
-        return year_;
-    case Field::Segment:
-        return segment_;
-    case Field::ImperialYear:
-        return imperialYear_;
-    case Field::Millennium:
-        return millennium_;
-    }
-    return nullptr;
-}
-
-void ConversionPage::writeField(Field which, const QString& text)
-{
-    field(which)->setText(text);
+    const ImperialDate imperial = ToImperial(day);
+    segment_->setText(QString::number(imperial.Segment));
+    imperialYear_->setText(QString::number(imperial.Year));
+    millennium_->setText(QString::number(imperial.Millennium));
+    month_->setText(QString::number(day.Month));
+    day_->setText(QString::number(day.Day));
+    year_->setText(QString::number(day.Year));
 }
 
 void ConversionPage::setRegion(const QLocale& region)
@@ -293,37 +279,39 @@ void ConversionPage::showCheckDigit(int digit)
     checkDigit_->setAccessibleDescription(QStringLiteral("Check Date: %1").arg(digit));
 }
 
+// The year field's own number is converted, not the year of the day it names: from 10000 on
+// that is the year of its first four digits, and the Imperial year and millennium are
+// counted from the whole number.
 void ConversionPage::convertToImperial()
 {
-    const QString joined = month_->text() + u'/' + day_->text() + u'/' + year_->text();
-    const double date = ParseDateText(joined.toStdString());
-    // The year is read afresh for every component, each write having run its handler first.
-    segment_->setText(Text(ImperialComponent(Value(*year_), ImperialSegmentPart, date)));
-    imperialYear_->setText(Text(ImperialComponent(Value(*year_), ImperialYearPart, date)));
-    millennium_->setText(Text(ImperialComponent(Value(*year_), ImperialMillenniumPart, date)));
+    const CivilDate day =
+        ParseDateText((month_->text() + u'/' + day_->text() + u'/' + year_->text()).toStdString());
+    const ImperialDate imperial = ToImperial({Value(*year_), day.Month, day.Day});
+    segment_->setText(QString::number(imperial.Segment));
+    imperialYear_->setText(QString::number(imperial.Year));
+    millennium_->setText(QString::number(imperial.Millennium));
 }
 
 void ConversionPage::convertFromImperial()
 {
-    const auto component = [this](int part) {
-        return Text(CalendarComponent(segment_->text().toStdString(),
-                                      imperialYear_->text().toStdString(),
-                                      millennium_->text().toStdString(), part));
-    };
-    month_->setText(component(CalendarMonthPart));
-    day_->setText(component(CalendarDayPart));
-    year_->setText(component(CalendarYearPart));
+    // Read in this order: the first field that holds no number is the one reported.
+    const std::int32_t segment = Value(*segment_);
+    const std::int32_t year = Value(*imperialYear_);
+    const std::int32_t millennium = Value(*millennium_);
+    const CalendarRow row = CalendarRowOf(segment, year, millennium);
+    month_->setText(Text(NormalisedFieldText(MonthFieldBounds, row.Month)));
+    day_->setText(Text(NormalisedFieldText(DayFieldBounds, row.Day)));
+    year_->setText(Text(NormalisedFieldText(YearFieldBounds, row.Year)));
 }
 
-// As the button would: the press lights the lamp, the click converts.
-void ConversionPage::convertFrom(Row row)
+void ConversionPage::convertRow(Row row)
 {
     if (row == Row::Calendar) {
         emit convertToImperialPressed();
-        emit convertToImperialClicked();
+        SpeedButton1Click();
     } else {
         emit convertFromImperialPressed();
-        emit convertFromImperialClicked();
+        SpeedButton2Click();
     }
 }
 
@@ -335,8 +323,8 @@ QString ConversionPage::rowText(Row row) const
     // A field never filled reads as blanks: they count as zeros here, as they would once
     // the field put itself in order.
     const auto value = [](const DigitField& field) { return BlanksToZeros(field.text()).toInt(); };
-    return QString::fromStdString(ImperialDateTextOf({checkClass_->currentIndex(), value(*segment_),
-                                                      value(*imperialYear_), value(*millennium_)}));
+    return QString::fromStdString(ImperialText({checkClass_->currentIndex(), value(*segment_),
+                                                value(*imperialYear_), value(*millennium_)}));
 }
 
 void ConversionPage::copyRow(Row row) const
@@ -363,15 +351,12 @@ bool ConversionPage::pasteCalendarDate(const QString& text)
     // The page's own text has a year of five digits, which no region's short date has: it is
     // read month first wherever it is pasted, so that a copy pastes back unchanged.
     static const QRegularExpression pageForm(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{5})$"));
-    if (const std::optional<double> iso = ReadIsoDate(text.toStdString())) {
-        const CivilDate date = SplitDate(*iso);
-        month = date.Month;
-        day = date.Day;
-        year = QString::number(date.Year);
+    if (const std::optional<CivilDate> iso = ReadIsoDate(text.toStdString())) {
+        month = iso->Month;
+        day = iso->Day;
+        year = QString::number(iso->Year);
     } else if (const QRegularExpressionMatch match = pageForm.match(text); match.hasMatch()) {
-        try {
-            (void)ParseDateText(text.toStdString());
-        } catch (const EConvertError&) {
+        if (!ReadDateText(text.toStdString())) {
             return false;
         }
         month = match.captured(1).toInt();
@@ -394,14 +379,14 @@ bool ConversionPage::pasteCalendarDate(const QString& text)
 
 bool ConversionPage::pasteImperialDate(const QString& text)
 {
-    const std::optional<ImperialDateParts> parts = ReadImperialDateParts(text.toStdString());
-    if (!parts) {
+    const std::optional<ImperialDate> date = ReadImperialDate(text.toStdString());
+    if (!date) {
         return false;
     }
-    segment_->setText(QString::number(parts->Segment));
-    imperialYear_->setText(QString::number(parts->Year));
-    millennium_->setText(QString::number(parts->Millennium));
-    checkClass_->setCurrentIndex(parts->CheckDigit);
+    segment_->setText(QString::number(date->Segment));
+    imperialYear_->setText(QString::number(date->Year));
+    millennium_->setText(QString::number(date->Millennium));
+    checkClass_->setCurrentIndex(date->CheckClass);
     ComboBoxChange();
     return true;
 }
@@ -421,10 +406,8 @@ void ConversionPage::showRowMenu(Row row, const QPoint& at)
 void ConversionPage::PrepareBlinkStrip()
 {
     strip_.Bitmap = lampFrames_;
-    strip_.FrameCount = 2;
     strip_.FrameWidth = LampCorner.width();
     strip_.FrameHeight = LampCorner.height();
-    strip_.Flag = true;
 }
 
 bool ConversionPage::lightLamp()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/date_value.h"
 #include "pages/sprite_strip.h"
+#include "widgets/error_guard.h"
 
 #include <QLocale>
 #include <QString>
@@ -24,29 +26,17 @@ class ConversionPage : public QWidget
     Q_OBJECT
 
 public:
-    enum class Field
-    {
-        Month,
-        Day,
-        Year,
-        Segment,
-        ImperialYear,
-        Millennium
-    };
+    // Every conversion the user asks for runs inside the guard, which reports what goes
+    // wrong: an ordinary date that is no day of the calendar, a field that holds no number.
+    explicit ConversionPage(ErrorGuard& guard, QWidget* parent = nullptr);
 
-    explicit ConversionPage(QWidget* parent = nullptr);
-
-    // Writes into a field as typing would: the field puts itself in order before this returns.
-    void writeField(Field which, const QString& text);
+    // Fills the Imperial fields with the Imperial date of the day and the ordinary fields
+    // with the day, each field putting itself in order as after typing.
+    void showDay(const CivilDate& day);
     // The region whose short date a pasted ordinary date may be written in.
     void setRegion(const QLocale& region);
     // The program's own choice of a check class, shown without announcing it.
     void setCheckClass(int index);
-
-    // Month, day and year into the Imperial fields, and back. An ordinary date that is no day
-    // of the calendar throws EConvertError and changes no field.
-    void convertToImperial();
-    void convertFromImperial();
 
     // The emblem's lamp: the strip holds the unlit and the lit picture of its corner.
     void PrepareBlinkStrip();
@@ -55,9 +45,8 @@ public:
     void dimLamp();
 
 signals:
-    void convertToImperialClicked();
-    void convertFromImperialClicked();
-    // A press of any mouse button on a convert button, before the button acts on it.
+    // A press of any mouse button on a convert button, before the button acts on it, or
+    // Return in the row the button converts from.
     void convertToImperialPressed();
     void convertFromImperialPressed();
     void helpClicked();
@@ -74,8 +63,14 @@ private:
         Imperial
     };
 
-    DigitField* field(Field which) const;
-    void convertFrom(Row row);
+    // The month, day and year into the Imperial fields; an ordinary date that is no day of
+    // the calendar throws EConvertError and changes no field.
+    void convertToImperial();
+    // The Imperial fields into the month, day and year; a field that holds no number throws
+    // EConvertError and changes no field.
+    void convertFromImperial();
+    // Return in a row: the press, then the click, as the row's button would have them.
+    void convertRow(Row row);
     // The row as text: "MM/DD/YYYYY", or the Imperial date text of the check digit and the
     // three Imperial fields.
     QString rowText(Row row) const;
@@ -95,6 +90,16 @@ private:
     void IYearChange();
     void IMillChange();
     void ComboBoxChange();
+    void SpeedButton1Click()
+    {
+        guard_.run([this] { convertToImperial(); });
+    }
+    void SpeedButton2Click()
+    {
+        guard_.run([this] { convertFromImperial(); });
+    }
+
+    ErrorGuard& guard_;
 
     // In painting order.
     Picture* background_;

@@ -1,6 +1,6 @@
 #include "pages/current_date_page.h"
 
-#include "core/imperial_date.h"
+#include "core/imperial_text.h"
 #include "widgets/date_picker.h"
 #include "widgets/form_fonts.h"
 #include "widgets/hotspot.h"
@@ -8,6 +8,7 @@
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
 #include "widgets/shape.h"
+#include "widgets/tabbed_notebook.h"
 #include "widgets/text_decoding.h"
 #include "widgets/text_label.h"
 
@@ -22,7 +23,7 @@
 namespace chronavell {
 
 CurrentDatePage::CurrentDatePage(QWidget* parent)
-    : QWidget(parent), background_(PlaceControl<Shape>(this, "Shape25", {0, 0, 437, 144})),
+    : QWidget(parent), background_(PlaceControl<Shape>(this, "Shape25", QRect(QPoint(), PageSize))),
       emblem_(PlaceControl<Picture>(this, "Image2", {160, 16, 281, 129})),
       saying_(PlaceControl<TextLabel>(this, "Label2", {192, 96, 225, 41})),
       imperialDate_(PlaceControl<TextLabel>(this, "Label1", {160, 12, 281, 29})),
@@ -90,7 +91,10 @@ CurrentDatePage::CurrentDatePage(QWidget* parent)
     pickerColours.setColor(QPalette::Base, QColor(187, 187, 255));
     pickerColours.setColor(QPalette::Text, Qt::white);
     picker_->setPalette(pickerColours);
-    connect(picker_, &DatePicker::dateChanged, this, &CurrentDatePage::pickedDayChanged);
+    connect(picker_, &DatePicker::dateChanged, this, [this] {
+        showPickedDay();
+        emit pickedDayChanged();
+    });
     connect(picker_, &DatePicker::todayRequested, this, &CurrentDatePage::todayRequested);
     auto* copyDate = new QAction(QStringLiteral("Copy Imperial Date"), picker_);
     connect(copyDate, &QAction::triggered, this, &CurrentDatePage::copyImperialDate);
@@ -114,10 +118,29 @@ QDate CurrentDatePage::pickedDay() const
     return picker_->date();
 }
 
+CivilDate CurrentDatePage::pickedDate() const
+{
+    const QDate day = picker_->date();
+    return {day.year(), day.month(), day.day()};
+}
+
+QString CurrentDatePage::pickedImperialDate() const
+{
+    return QString::fromStdString(ImperialText(ToImperial(pickedDate())));
+}
+
 void CurrentDatePage::setPickedDay(QDate day)
 {
-    const QSignalBlocker silent(picker_);
-    picker_->setDate(day);
+    {
+        const QSignalBlocker silent(picker_);
+        picker_->setDate(day);
+    }
+    showPickedDay();
+}
+
+void CurrentDatePage::showPickedDay()
+{
+    imperialDate_->setText(pickedImperialDate());
 }
 
 void CurrentDatePage::pickDay(QDate day)
@@ -128,11 +151,6 @@ void CurrentDatePage::pickDay(QDate day)
 void CurrentDatePage::setDateFormat(const QString& format)
 {
     picker_->setDisplayFormat(format);
-}
-
-void CurrentDatePage::showImperialDate(double date)
-{
-    imperialDate_->setText(QString::fromStdString(ImperialDateText(date)));
 }
 
 void CurrentDatePage::showSaying(std::string_view saying)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/date_value.h"
+
 #include <QDate>
 #include <QWidget>
 
@@ -25,7 +27,11 @@ public:
     explicit CurrentDatePage(QWidget* parent = nullptr);
 
     QDate pickedDay() const;
-    // The program's own setting of the day: no pickedDayChanged() follows.
+    // The picked day as the calendar core takes it, and the text of its Imperial date.
+    CivilDate pickedDate() const;
+    QString pickedImperialDate() const;
+    // The program's own setting of the day, which the picker keeps within its range: the
+    // Imperial date shows the day the picker holds; no pickedDayChanged() follows.
     void setPickedDay(QDate day);
     // A day picked for the user, as the calendar would: pickedDayChanged() follows when it is
     // another day.
@@ -33,14 +39,12 @@ public:
     // The region's short date format, in which the picker shows its day.
     void setDateFormat(const QString& format);
 
-    // Shows the Imperial date of a date value.
-    void showImperialDate(double date);
     // Shows a saying: 8-bit text, as the sayings file holds it, already cut to what a label
     // can show (PickSaying).
     void showSaying(std::string_view saying);
 
 signals:
-    // The user picked another day.
+    // The user picked another day; the page shows its Imperial date already.
     void pickedDayChanged();
     // The user asked for another saying.
     void sayingRequested();
@@ -49,6 +53,7 @@ signals:
 
 private:
     void copyImperialDate() const;
+    void showPickedDay();
 
     // In painting order; the two windowed controls lie above the rest.
     Shape* background_;

@@ -6,6 +6,7 @@
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
+#include "widgets/tabbed_notebook.h"
 
 namespace chronavell {
 namespace {
@@ -24,7 +25,7 @@ Hotspot* PlaceHotspot(QWidget* page, const char* name, QRect geometry, const cha
 
 LinksPage::LinksPage(SiteOpener& opener, QWidget* parent)
     : QWidget(parent), opener_(opener),
-      banners_(PlaceControl<Picture>(this, "Image8", {0, 0, 437, 144})),
+      banners_(PlaceControl<Picture>(this, "Image8", QRect(QPoint(), PageSize))),
       // Made from left to right, the order Tab reaches them in.
       brannoch_(PlaceHotspot(this, "LinkBrannoch", {0, 0, 161, 65}, "Brannoch website",
                              QStringLiteral("Click Here to visit the Brannoch website"))),

@@ -12,11 +12,8 @@ class Picture;
 struct SpriteStrip
 {
     const Picture* Bitmap = nullptr;
-    std::int32_t FrameCount = 0;
     std::int32_t FrameWidth = 0;
     std::int32_t FrameHeight = 0;
-    // Set once the strip is filled.
-    bool Flag = false;
 };
 
 // Copies one frame of the strip into the picture's own bitmap, at the rectangle from

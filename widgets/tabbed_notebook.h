@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 
 class QStackedWidget;
 class QTabBar;
 
 namespace chronavell {
+
+// The area every page of the window has, and is drawn for.
+inline constexpr QSize PageSize(437, 144);
 
 // Pages behind a single row of tabs along the top. Every page gets the same fixed area,
 // framed by a raised border: the notebook keeps its pages' geometry exact instead of

@@ -1,8 +1,8 @@
 #include "app/tform1.h"
 #include "dialogs/tfcheck_date.h"
-#include "pages/digit_field.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "widgets/digit_field.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,9 +1,9 @@
-#include "app/error_guard.h"
 #include "app/message_box_reporter.h"
 #include "core/convert_error.h"
 #include "core/in_out_error.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "widgets/error_guard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,7 +29,9 @@ TEST(ErrorGuard, FullStopRule)
           Case{"Ends with a quote'", "Ends with a quote'"}, Case{"Done.", "Done."},
           Case{"Missing!", "Missing!"}, Case{"(aside)", "(aside)"}, Case{"minus-", "minus-"},
           Case{"slash/", "slash/."}, Case{"", ""}}) {
-        EXPECT_EQ(ErrorGuard::withFullStop(c.Message), c.Shown);
+        test_support::FakePlatform fake;
+        ErrorGuard(fake.Reporter).run([&c] { throw EConvertError(c.Message.toStdString()); });
+        EXPECT_EQ(fake.Reporter.Messages, QStringList{c.Shown});
     }
 }
 

@@ -1,10 +1,11 @@
 #include "app/tform1.h"
 #include "app/timer.h"
 #include "pages/current_date_page.h"
-#include "pages/digit_field.h"
 #include "support/fake_platform.h"
+#include "support/fake_timer.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
+#include "widgets/digit_field.h"
 #include "widgets/tabbed_notebook.h"
 
 #include <QComboBox>
@@ -166,9 +167,9 @@ TEST_F(MainWindow, DatePickerRange)
     EXPECT_EQ(picker->date(), QDate(9999, 12, 31));
 }
 
-// The label shows the picked day. Before 30 December 1899 a time of day must not carry it into
-// the next day (noon of 15 June 1850 is year segment 458, 16 June would be 461); before the
-// picker's earliest day, label and picker both show that day.
+// The window shows the picked day. Before 30 December 1899 a time of day must not carry it
+// into the next day (noon of 15 June 1850 is year segment 458, 16 June would be 461); before
+// the picker's earliest day, label, picker and the conversion page all show that day.
 TEST_F(MainWindow, StartShowsThePickedDay)
 {
     struct Case
@@ -185,7 +186,8 @@ TEST_F(MainWindow, StartShowsThePickedDay)
         EXPECT_EQ(label("Label1"), c.Label) << c.Now.toString(Qt::ISODate);
         EXPECT_TRUE(form_->windowTitle().startsWith(QStringLiteral("[%1] : ").arg(c.Label)));
     }
-    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "169");
+    EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "003");
+    EXPECT_EQ(find<DigitField>("NYear")->text(), "00100");
 }
 
 TEST_F(MainWindow, ClickOnTheSayingPicksAgain)
@@ -251,7 +253,7 @@ TEST_F(MainWindow, SayingsAreShownAsPlainText)
 TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
 {
     TForm1& form = start();
-    auto* timer = find<Timer>("Timer1");
+    auto* timer = find<test_support::FakeTimer>("Timer1");
     fake_.TheClock.Broken = true;
     fake_.TheClock.advance(2s);
     EXPECT_EQ(fake_.Reporter.Messages, QStringList({"The clock stopped.", "The clock stopped."}));

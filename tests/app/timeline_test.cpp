@@ -1,7 +1,7 @@
 #include "app/tform1.h"
-#include "pages/digit_field.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "widgets/digit_field.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -23,7 +23,8 @@ TEST(ParseDateText, ValidDays)
                           Case{"12/31/50000", {5000, 12, 31}}, Case{"01/01/99999", {9999, 1, 1}},
                           Case{" 1/ 2/ 2005", {2005, 1, 2}}, Case{"01/01/0000002005", {2005, 1, 1}},
                           Case{"001/01/2005", {2005, 1, 1}}}) {
-        EXPECT_EQ(SplitDate(ParseDateText(c.Text)), c.Day) << c.Text;
+        EXPECT_EQ(ParseDateText(c.Text), c.Day) << c.Text;
+        EXPECT_EQ(ReadDateText(c.Text), c.Day) << c.Text;
     }
 }
 
@@ -34,6 +35,7 @@ TEST(ParseDateText, RefusedTextsNameTheText)
           "02/29/01900", "02/29/10000", "02/29/02001", "01/01/00000", "  /  /     ", "",
           "1/2",         "1/2/3/4",     "01/01/-2005", "01/01/2005 ", "a1/01/2005",  "01/01/",
           "/01/2005",    "01/100/2005", "1-1-2005",    "+1/01/2005",  "01/-1/2005"}) {
+        EXPECT_FALSE(ReadDateText(text).has_value()) << text;
         try {
             (void)ParseDateText(text);
             ADD_FAILURE() << "accepted '" << text << "'";

@@ -23,9 +23,9 @@ TEST(ReadIsoDate, EveryDayOfYearsOneTo9999)
     int failures = 0;
     for (std::int64_t day = FirstDayNumber; day <= LastDayNumber; ++day) {
         const std::string text = IsoText(CivilFromDayNumber(day));
-        const std::optional<double> read = ReadIsoDate(text);
-        if (!read || *read != static_cast<double>(day)) {
-            ADD_FAILURE() << text << " read as " << (read ? *read : -1e9) << ", not " << day;
+        const std::optional<CivilDate> read = ReadIsoDate(text);
+        if (!read || DayNumberFromCivil(*read) != day) {
+            ADD_FAILURE() << text << " read wrongly, not as day " << day;
             ASSERT_LT(++failures, 20);
         }
     }

@@ -1,7 +1,8 @@
 #include "core/convert_error.h"
 #include "pages/conversion_page.h"
-#include "pages/digit_field.h"
+#include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "widgets/digit_field.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,26 +25,12 @@
 namespace chronavell {
 namespace {
 
-// The page on its own, its buttons wired to its conversions as the window wires them; an
-// invalid date's error is kept instead of being reported.
+// The page on its own, its conversions guarded by a guard that records what it reports.
 class ConversionPageTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        const auto run = [this](void (ConversionPage::*conversion)()) {
-            return [this, conversion] {
-                try {
-                    (page_.*conversion)();
-                } catch (const EConvertError& error) {
-                    errors_.append(QString::fromStdString(error.what()));
-                }
-            };
-        };
-        QObject::connect(&page_, &ConversionPage::convertToImperialClicked,
-                         run(&ConversionPage::convertToImperial));
-        QObject::connect(&page_, &ConversionPage::convertFromImperialClicked,
-                         run(&ConversionPage::convertFromImperial));
         page_.resize(437, 144);
         page_.show();
         page_.activateWindow();
@@ -122,17 +109,18 @@ protected:
         }
     }
 
+    // Writes into the fields as the program's own writes do; each field puts itself in order.
     void setFields(const QString& month, const QString& day, const QString& year)
     {
-        page_.writeField(ConversionPage::Field::Month, month);
-        page_.writeField(ConversionPage::Field::Day, day);
-        page_.writeField(ConversionPage::Field::Year, year);
+        fieldNamed("NMonth")->setText(month);
+        fieldNamed("NDay")->setText(day);
+        fieldNamed("NYear")->setText(year);
     }
     void setImperial(const QString& segment, const QString& year, const QString& millennium)
     {
-        page_.writeField(ConversionPage::Field::Segment, segment);
-        page_.writeField(ConversionPage::Field::ImperialYear, year);
-        page_.writeField(ConversionPage::Field::Millennium, millennium);
+        fieldNamed("IYearSeg")->setText(segment);
+        fieldNamed("IYear")->setText(year);
+        fieldNamed("IMill")->setText(millennium);
     }
     void click(const char* button)
     {
@@ -149,8 +137,10 @@ protected:
     }
     QString checkDigit() const { return page_.findChild<QLabel*>("Label7")->text(); }
 
-    ConversionPage page_;
-    QStringList errors_;
+    test_support::FakePlatform::RecordingReporter reporter_;
+    ErrorGuard guard_{reporter_};
+    ConversionPage page_{guard_};
+    QStringList& errors_ = reporter_.Messages;
     int changes_ = 0;
     QMetaObject::Connection counter_;
 };
@@ -279,7 +269,7 @@ TEST_F(ConversionPageTest, InvalidDatesThrowAndChangeNothing)
         const QStringList parts = text.split('/');
         setFields(parts[0], parts[1], parts[2]);
         click("SpeedButton1");
-        EXPECT_EQ(errors_, QStringList{"'" + text + "' is not a valid date and time"});
+        EXPECT_EQ(errors_, QStringList{"'" + text + "' is not a valid date and time."});
         EXPECT_EQ(imperialRow(), "123|456|07");
     }
 }

@@ -78,7 +78,7 @@ TEST_F(CurrentDatePageTest, CalendarOpensFromTheKeyboardInTheDesktopsColours)
 // which copies its own selection; so does the date's context menu.
 TEST_F(CurrentDatePageTest, ImperialDateCopies)
 {
-    page_.showImperialDate(13'274.0); // 4 May 1936
+    page_.setPickedDay(QDate(1936, 5, 4));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     auto* saying = page_.findChild<QWidget*>("SayingArea");
@@ -111,7 +111,7 @@ TEST_F(CurrentDatePageTest, ImperialDateCopies)
 // there copies the Imperial date, as everywhere on the page; so does the picker's menu.
 TEST_F(CurrentDatePageTest, PickerWithoutASelectionCopiesTheImperialDate)
 {
-    page_.showImperialDate(13'274.0); // 4 May 1936
+    page_.setPickedDay(QDate(1936, 5, 4));
     QClipboard* clipboard = QGuiApplication::clipboard();
     QDateEdit* picker = findPicker();
     picker->setFocus(Qt::TabFocusReason);
@@ -124,7 +124,7 @@ TEST_F(CurrentDatePageTest, PickerWithoutASelectionCopiesTheImperialDate)
     picker->findChild<QLineEdit*>()->deselect();
     clipboard->setText(QStringLiteral("before"));
     QTest::keyClick(picker, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard->text(), "0344936.M 2");
+    EXPECT_EQ(clipboard->text(), "0347936.M 2"); // 5 May 1936, picked
 
     clipboard->setText(QStringLiteral("before"));
     QStringList items;
@@ -142,7 +142,7 @@ TEST_F(CurrentDatePageTest, PickerWithoutASelectionCopiesTheImperialDate)
     QApplication::sendEvent(picker, &request);
     EXPECT_TRUE(items.contains("&Step up")) << items.join('|').toStdString();
     EXPECT_EQ(items.value(items.size() - 1), "Copy Imperial Date");
-    EXPECT_EQ(clipboard->text(), "0344936.M 2");
+    EXPECT_EQ(clipboard->text(), "0347936.M 2");
 }
 
 // Ctrl+Home in the text, Home in the calendar (which stays open) and the calendar's Today

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/error_reporter.h"
 #include "app/executable_location.h"
 #include "app/platform.h"
 #include "app/regional_settings.h"
 #include "pages/site_opener.h"
 #include "support/fake_clock.h"
+#include "widgets/error_reporter.h"
 
 #include <QList>
 #include <QStringList>

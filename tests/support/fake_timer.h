@@ -19,7 +19,7 @@ public:
               std::function<std::int64_t()> elapsed);
 
     void setEnabled(bool enabled) override;
-    bool isEnabled() const override { return enabled_; }
+    bool isEnabled() const { return enabled_; }
 
     std::int64_t due() const { return due_; }
     // Emits the tick and sets the next one an interval later.

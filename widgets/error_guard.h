@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/error_reporter.h"
+#include "widgets/error_reporter.h"
 
 #include <exception>
 #include <utility>
@@ -26,10 +26,6 @@ public:
             return false;
         }
     }
-
-    // The message as the user sees it: a full stop is added when the last character sorts
-    // after "." ("File access denied" gains one, "...Directory!" does not).
-    static QString withFullStop(const QString& message);
 
 private:
     void reportCurrent() noexcept;

@@ -1,18 +1,23 @@
-#include "app/error_guard.h"
+#include "widgets/error_guard.h"
 
 #include "widgets/text_decoding.h"
 
 #include <stdexcept>
 
 namespace chronavell {
+namespace {
 
-QString ErrorGuard::withFullStop(const QString& message)
+// The message as the user sees it: a full stop is added when the last character sorts after
+// "." ("File access denied" gains one, "...Directory!" does not).
+QString WithFullStop(const QString& message)
 {
     if (!message.isEmpty() && message.back() > u'.') {
         return message + u'.';
     }
     return message;
 }
+
+} // namespace
 
 void ErrorGuard::reportCurrent() noexcept
 {
@@ -26,7 +31,7 @@ void ErrorGuard::reportCurrent() noexcept
         } catch (...) {
             message = QStringLiteral("Unknown error");
         }
-        reporter_.report(withFullStop(message));
+        reporter_.report(WithFullStop(message));
     } catch (...) {
         // Nothing is left to tell the user with; the event loop must still not see it.
     }

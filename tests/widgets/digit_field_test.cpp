@@ -1,4 +1,4 @@
-#include "pages/digit_field.h"
+#include "widgets/digit_field.h"
 
 #include <QAccessible>
 #include <QLineEdit>

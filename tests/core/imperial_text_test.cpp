@@ -1,6 +1,6 @@
 #include "core/date_value.h"
 #include "core/imperial_date.h"
-#include "core/imperial_date_parts.h"
+#include "core/imperial_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 namespace chronavell {
 namespace {
 
-TEST(ReadImperialDateParts, Shapes)
+TEST(ReadImperialDate, Shapes)
 {
     struct Case
     {
         const char* Text = nullptr;
-        ImperialDateParts Parts;
+        ImperialDate Parts;
     };
     for (const Case& c :
          {Case{"0347005.M 3", {0, 347, 5, 3}}, Case{"0347005.M3", {0, 347, 5, 3}},
@@ -23,10 +23,10 @@ TEST(ReadImperialDateParts, Shapes)
           Case{"01002999.M 10", {0, 1002, 999, 10}}, Case{"99999999.M 99", {9, 9999, 999, 99}},
           // 31 December of the year 5 and 6 February of the year 25.
           Case{"010025.M 0", {0, 100, 25, 0}}}) {
-        const std::optional<ImperialDateParts> parts = ReadImperialDateParts(c.Text);
+        const std::optional<ImperialDate> parts = ReadImperialDate(c.Text);
         ASSERT_TRUE(parts.has_value()) << c.Text;
         EXPECT_TRUE(*parts == c.Parts)
-            << c.Text << " read as " << parts->CheckDigit << " " << parts->Segment << " "
+            << c.Text << " read as " << parts->CheckClass << " " << parts->Segment << " "
             << parts->Year << " " << parts->Millennium;
     }
     const char* const refused[] = {"0347005.M",     "0347005.M ",    "0347005 M 3",
@@ -37,24 +37,24 @@ TEST(ReadImperialDateParts, Shapes)
                                    "A347005.M 3",   "0347005.M\t3",  "0347005.M 3x",
                                    ".M 3",          "0347005",       ""};
     for (const char* text : refused) {
-        EXPECT_FALSE(ReadImperialDateParts(text).has_value()) << "accepted '" << text << "'";
+        EXPECT_FALSE(ReadImperialDate(text).has_value()) << "accepted '" << text << "'";
     }
 }
 
-TEST(ReadImperialDateParts, EveryDayReadsBackAsItsOwnParts)
+TEST(ReadImperialDate, EveryDayReadsBackAsItsOwnParts)
 {
     int failures = 0;
     for (std::int64_t day = FirstDayNumber; day <= LastDayNumber; ++day) {
         const CivilDate date = CivilFromDayNumber(day);
         const std::string text = ImperialDateText(static_cast<double>(day));
-        ImperialDateParts expected{0, YearSegment(date.Month, date.Day), date.Year % 1000,
-                                   date.Year >= 1000 ? date.Year / 1000 + 1 : 0};
+        ImperialDate expected{0, YearSegment(date.Month, date.Day), date.Year % 1000,
+                              date.Year >= 1000 ? date.Year / 1000 + 1 : 0};
         if (date.Year < 100 && expected.Segment == 1002) {
             // Segment 100 and the year written after the "2" of "1002".
             expected.Segment = 100;
             expected.Year = (date.Year < 10 ? 20 : 200) + date.Year;
         }
-        const std::optional<ImperialDateParts> parts = ReadImperialDateParts(text);
+        const std::optional<ImperialDate> parts = ReadImperialDate(text);
         if (parts != expected) {
             ADD_FAILURE() << text << " of " << date.Year << "-" << date.Month << "-" << date.Day;
             ASSERT_LT(++failures, 20);
@@ -64,19 +64,19 @@ TEST(ReadImperialDateParts, EveryDayReadsBackAsItsOwnParts)
 
 // The parts of a row of the conversion page written as a date's text is: the year within the
 // millennium stands whole in millennium 0 only.
-TEST(ImperialDateTextOf, WritesPartsAsTheDateTextDoes)
+TEST(ImperialText, WritesPartsAsTheDateTextDoes)
 {
     struct Case
     {
-        ImperialDateParts Parts;
+        ImperialDate Parts;
         const char* Text = nullptr;
     };
     for (const Case& c :
          {Case{{0, 347, 5, 3}, "0347005.M 3"}, Case{{7, 3, 45, 0}, "700345.M 0"},
           Case{{9, 999, 0, 41}, "9999000.M 41"}, Case{{0, 1002, 999, 10}, "01002999.M 10"},
           Case{{3, 0, 5, 1}, "3000005.M 1"}, Case{{0, 458, 100, 0}, "0458100.M 0"}}) {
-        EXPECT_EQ(ImperialDateTextOf(c.Parts), c.Text);
-        EXPECT_EQ(ReadImperialDateParts(c.Text), c.Parts) << c.Text;
+        EXPECT_EQ(ImperialText(c.Parts), c.Text);
+        EXPECT_EQ(ReadImperialDate(c.Text), c.Parts) << c.Text;
     }
 }
 

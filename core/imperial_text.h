@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/imperial_calendar.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace chronavell {
+
+// Reads an Imperial date text as the program writes it, with any check digit in front:
+//
+//   text       = check-digit segment year ".M" [" "] millennium
+//   check-digit = one decimal digit
+//   segment    = three decimal digits, or four not starting with "0"
+//   year       = one to three decimal digits
+//   millennium = one or two decimal digits
+//
+// Nothing else may come before, between or after. Segment and year are one run of four to
+// seven digits, split so that the segment takes three of them and the year the rest; only a
+// run of seven leaves four for the segment ("01002000.M 3": segment 1002, year 000). So the
+// text of any day of the years 100 to 9999 reads back as that day's Imperial date. 31
+// December of the years 1 to 99 writes the text of 6 February of another year ("010025.M 0"
+// is also 6 February of the year 25) and reads back as that day. Returns nothing for any
+// text of another shape; what it returns is always ok().
+std::optional<ImperialDate> ReadImperialDate(std::string_view text);
+
+// The longest text of an Imperial date that is ok(): "99999999.M 99" and room to spare.
+inline constexpr std::size_t ImperialTextCapacity = 16;
+
+// Writes the text of an Imperial date: the check digit, the segment in three digits (four
+// from 1000 on), the year within the millennium in three digits or, in millennium 0, as it
+// stands ("45" for the year 45), ".M " and the millennium. Returns the length written.
+// Precondition: date.ok().
+std::size_t WriteImperialText(const ImperialDate& date, std::span<char, ImperialTextCapacity> out);
+std::string ImperialText(const ImperialDate& date);
+
+// The ordinary row as the conversion page joins it: "MM/DD/YYYYY", each number padded to
+// its field's positions.
+std::string CalendarRowText(const CalendarRow& row);
+
+} // namespace chronavell
