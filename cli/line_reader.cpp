@@ -2,15 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <poll.h>
-#include <unistd.h>
 #include <utility>
 
 namespace chronavell {
 
 LineReader::LineReader(int fileDescriptor, std::function<void()> beforeWait)
-    : fileDescriptor_(fileDescriptor), beforeWait_(std::move(beforeWait)),
-      buffer_(std::make_unique<char[]>(Capacity))
+    : input_(fileDescriptor, Capacity), beforeWait_(std::move(beforeWait))
 {
 }
 
@@ -20,10 +17,10 @@ bool LineReader::next(Line& line)
         skipRestOfLine();
     }
     for (;;) {
-        const char* begin = buffer_.get() + start_;
+        const char* begin = input_.data() + start_;
         const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', end_ - start_));
         if (feed != nullptr) {
-            const auto end = static_cast<std::size_t>(feed - buffer_.get());
+            const auto end = static_cast<std::size_t>(feed - input_.data());
             take(end, end + 1, line);
             return true;
         }
@@ -36,7 +33,7 @@ bool LineReader::next(Line& line)
         }
         if (start_ == 0 && end_ == Capacity) {
             // No line end in a full buffer: hand out what there is and drop the rest.
-            line = {{buffer_.get(), Capacity}, true};
+            line = {{input_.data(), Capacity}, true};
             start_ = end_ = 0;
             skipping_ = true;
             return true;
@@ -48,45 +45,32 @@ bool LineReader::next(Line& line)
 bool LineReader::fill()
 {
     if (start_ > 0) {
-        std::memmove(buffer_.get(), buffer_.get() + start_, end_ - start_);
+        std::memmove(input_.data(), input_.data() + start_, end_ - start_);
         end_ -= start_;
         start_ = 0;
     }
     if (beforeWait_) {
         beforeWait_();
     }
-    for (;;) {
-        const ssize_t count = ::read(fileDescriptor_, buffer_.get() + end_, Capacity - end_);
-        if (count > 0) {
-            end_ += static_cast<std::size_t>(count);
-            return true;
-        }
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        // A parent may have set the input not to block; the program still answers a line at a
-        // time, so it waits for the next one as a blocking read would.
-        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd ready{fileDescriptor_, POLLIN, 0};
-            if (::poll(&ready, 1, -1) >= 0 || errno == EINTR) {
-                continue;
-            }
-        }
-        if (count < 0) {
-            error_ = errno;
-        }
-        atEnd_ = true;
-        return false;
+    const ssize_t count = input_.fillFrom(end_);
+    if (count > 0) {
+        end_ += static_cast<std::size_t>(count);
+        return true;
     }
+    if (count < 0) {
+        error_ = errno;
+    }
+    atEnd_ = true;
+    return false;
 }
 
 void LineReader::skipRestOfLine()
 {
     for (;;) {
-        const char* begin = buffer_.get() + start_;
+        const char* begin = input_.data() + start_;
         const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', end_ - start_));
         if (feed != nullptr) {
-            start_ = static_cast<std::size_t>(feed - buffer_.get()) + 1;
+            start_ = static_cast<std::size_t>(feed - input_.data()) + 1;
             skipping_ = false;
             return;
         }
@@ -101,10 +85,10 @@ void LineReader::skipRestOfLine()
 void LineReader::take(std::size_t end, std::size_t next, Line& line)
 {
     std::size_t length = end - start_;
-    if (length > 0 && buffer_[end - 1] == '\r') {
+    if (length > 0 && input_.data()[end - 1] == '\r') {
         --length;
     }
-    line = {{buffer_.get() + start_, length}, false};
+    line = {{input_.data() + start_, length}, false};
     start_ = next;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/descriptor_input.h"
+
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <string_view>
 
 namespace chronavell {
@@ -40,9 +41,8 @@ private:
     void skipRestOfLine();
     void take(std::size_t end, std::size_t next, Line& line);
 
-    int fileDescriptor_;
+    DescriptorInput input_;
     std::function<void()> beforeWait_;
-    std::unique_ptr<char[]> buffer_;
     std::size_t start_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
