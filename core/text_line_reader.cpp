@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <utility>
 
 namespace chronavell {
 namespace {
@@ -94,15 +93,16 @@ void PassHoles(int descriptor)
 
 } // namespace
 
-TextLineReader::TextLineReader(const std::filesystem::path& file)
-    : buffer_(std::make_unique<char[]>(BufferSize)), descriptor_(OpenRegularFile(file))
+TextLineReader::TextLineReader(const std::filesystem::path& file) : input_(-1, BufferSize)
 {
+    // Opened once the buffer is there, so that a failed allocation leaves no descriptor open.
+    input_.setDescriptor(OpenRegularFile(file));
 }
 
 TextLineReader::~TextLineReader()
 {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
+    if (input_.descriptor() >= 0) {
+        ::close(input_.descriptor());
     }
 }
 
@@ -111,14 +111,10 @@ bool TextLineReader::fill()
     if (position_ < end_) {
         return true;
     }
-    if (descriptor_ < 0) {
+    if (!hasFile()) {
         return false;
     }
-    ssize_t count = 0;
-    do {
-        errno = 0;
-        count = ::read(descriptor_, buffer_.get(), BufferSize);
-    } while (count < 0 && errno == EINTR);
+    const ssize_t count = input_.fillFrom(0);
     if (count < 0) {
         Throw(errno);
     }
@@ -129,14 +125,14 @@ bool TextLineReader::fill()
 
 bool TextLineReader::atEnd()
 {
-    return !fill() || buffer_[position_] == EndOfText;
+    return !fill() || input_.data()[position_] == EndOfText;
 }
 
 void TextLineReader::consumeLine(std::string* line, std::size_t keep)
 {
     while (fill()) {
-        const char* const begin = buffer_.get() + position_;
-        const char* const end = buffer_.get() + end_;
+        const char* const begin = input_.data() + position_;
+        const char* const end = input_.data() + end_;
         const char* const stop = FindLineStop(begin, end);
         const auto length = static_cast<std::size_t>(stop - begin);
         if (line != nullptr && line->size() < keep) {
@@ -145,7 +141,7 @@ void TextLineReader::consumeLine(std::string* line, std::size_t keep)
         position_ += length;
         if (stop == end) {
             if (line == nullptr || line->size() >= keep) {
-                PassHoles(descriptor_);
+                PassHoles(input_.descriptor());
             }
             continue;
         }
@@ -153,7 +149,7 @@ void TextLineReader::consumeLine(std::string* line, std::size_t keep)
             return;
         }
         ++position_;
-        if (fill() && buffer_[position_] == LineFeed) {
+        if (fill() && input_.data()[position_] == LineFeed) {
             ++position_;
         }
         return;
@@ -176,14 +172,15 @@ void TextLineReader::rewind()
 {
     position_ = 0;
     end_ = 0;
-    if (descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) < 0) {
+    if (hasFile() && ::lseek(input_.descriptor(), 0, SEEK_SET) < 0) {
         Throw(errno);
     }
 }
 
 void TextLineReader::close()
 {
-    const int descriptor = std::exchange(descriptor_, -1);
+    const int descriptor = input_.descriptor();
+    input_.setDescriptor(-1);
     // Linux releases the descriptor even when the close is interrupted.
     if (descriptor >= 0 && ::close(descriptor) != 0 && errno != EINTR) {
         Throw(errno);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/descriptor_input.h"
+
 #include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 namespace chronavell {
@@ -27,7 +28,7 @@ public:
     TextLineReader& operator=(TextLineReader&&) = delete;
 
     // False when there was no regular file to read: every line is then at its end.
-    bool hasFile() const { return descriptor_ >= 0; }
+    bool hasFile() const { return input_.descriptor() >= 0; }
     // True at the end of the text; reading on from there gives empty lines.
     bool atEnd();
     // The first `keep` bytes of the next line, without its line end; the rest of the line is
@@ -43,8 +44,7 @@ private:
     // Makes at least one unread byte available; false at the physical end of the file.
     bool fill();
 
-    std::unique_ptr<char[]> buffer_;
-    int descriptor_ = -1;
+    DescriptorInput input_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
 };
