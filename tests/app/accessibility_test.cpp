@@ -37,7 +37,6 @@ bool HasText(const QWidget* widget)
 TEST(Accessibility, EveryControlWithTextOrHintHasNameAndDescription)
 {
     test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
     TForm1 form(fake.platform());
     form.show();
     int checked = 0;
@@ -65,7 +64,6 @@ TEST(Accessibility, EveryControlWithTextOrHintHasNameAndDescription)
 TEST(Accessibility, WindowAndControlsTellWhatTheyAre)
 {
     test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
     TForm1 form(fake.platform());
     form.show();
     fake.TheClock.advance(std::chrono::seconds(1));
@@ -143,7 +141,6 @@ TEST(Accessibility, DigitFieldsAndLabelsExposeWhatTheyShow)
 TEST(Accessibility, FieldsEditListItemsAndTheModalDialog)
 {
     test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
     TForm1 form(fake.platform());
     form.show();
     const auto edit = [&](const char* name) {

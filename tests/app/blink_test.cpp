@@ -61,7 +61,6 @@ class Blink : public ::testing::Test
 protected:
     void SetUp() override
     {
-        fake_.Executable.Directory = std::filesystem::temp_directory_path();
         form_ = std::make_unique<TForm1>(fake_.platform());
     }
 

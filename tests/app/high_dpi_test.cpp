@@ -29,7 +29,6 @@ double UniformBlocks(const QImage& image, const QRect& area)
 TEST(HighDpi, WindowScalesAsAWholeWithFinePicturesAndText)
 {
     test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
     TForm1 form(fake.platform());
     form.show();
     if (form.devicePixelRatio() != 2.0) {

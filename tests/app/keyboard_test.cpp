@@ -28,7 +28,6 @@ class Keyboard : public ::testing::Test
 protected:
     void SetUp() override
     {
-        fake_.Executable.Directory = std::filesystem::temp_directory_path();
         form_ = std::make_unique<TForm1>(fake_.platform());
         form_->show();
         form_->activateWindow();

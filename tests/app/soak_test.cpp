@@ -55,7 +55,6 @@ TEST(Soak, ADayOfTicksBlinksAndUse)
         << "run with GLIBC_TUNABLES=" << NoThreadCache;
 
     test_support::FakePlatform fake;
-    fake.Executable.Directory = std::filesystem::temp_directory_path();
     TForm1 form(fake.platform());
     form.show();
     const auto find = [&form](const char* name) {

@@ -19,7 +19,6 @@ class TimelineWithFields : public ::testing::Test
 protected:
     void SetUp() override
     {
-        fake_.Executable.Directory = std::filesystem::temp_directory_path();
         form_ = std::make_unique<TForm1>(fake_.platform());
     }
 

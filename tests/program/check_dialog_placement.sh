@@ -42,10 +42,16 @@ XDG_RUNTIME_DIR=$scratch "$program" >"$scratch/program.log" 2>&1 &
 pids+=($!)
 window=$(timeout 60 xdotool search --sync --onlyvisible --classname chronavell | head -n 1) \
     || fail "no window: $(cat "$scratch/program.log")"
-xdotool windowactivate --sync "$window"
-xdotool key --window "$window" F1
-dialog=$(timeout 60 xdotool search --sync --onlyvisible --name '^Check Date Classes$' | head -n 1) \
-    || fail "F1 opened no dialog"
+# A key pressed before the window manager has handed the window the focus goes elsewhere: F1
+# is pressed again until the dialog shows.
+dialog=""
+for _ in $(seq 30); do
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key F1
+    dialog=$(timeout 2 xdotool search --sync --onlyvisible --name '^Check Date Classes$' |
+        head -n 1) && break
+done
+[ -n "$dialog" ] || fail "F1 opened no dialog"
 
 # The frame's extents arrive from the window manager once it has framed the dialog.
 extents=""

@@ -5,6 +5,7 @@
 #include "app/regional_settings.h"
 #include "pages/site_opener.h"
 #include "support/fake_clock.h"
+#include "support/private_folder.h"
 #include "widgets/error_reporter.h"
 
 #include <QList>
@@ -13,8 +14,8 @@
 
 namespace chronavell::test_support {
 
-// A desktop under the test's control: a clock set and moved on by hand, a chosen region, a
-// folder of the test's own for the executable, and a reporter and an opener that record
+// A desktop under the test's control: a clock set and moved on by hand, a chosen region, an
+// empty folder of the test's own for the executable, and a reporter and an opener that record
 // instead of showing boxes and browsers.
 struct FakePlatform
 {
@@ -39,9 +40,12 @@ struct FakePlatform
         void open(const QUrl& address) override { Opened.append(address); }
     };
 
+    PrivateFolder Folder;
     FakeClock TheClock;
     FakeRegional Regional;
     FakeExecutable Executable;
+
+    FakePlatform() { Executable.Directory = Folder.path(); }
     RecordingReporter Reporter;
     RecordingOpener Opener;
 
