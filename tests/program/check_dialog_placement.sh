@@ -32,16 +32,21 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
+# Openbox names its theme on the root window near the end of its start, after it has begun to
+# manage windows: a window mapped before then was seen left unmanaged and never shown.
 for _ in $(seq 600); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    xprop -root _OB_THEME 2>/dev/null | grep -q '=' && break
     sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+xprop -root _OB_THEME | grep -q '=' || fail "openbox did not start: $(cat "$scratch/openbox.log")"
 
 XDG_RUNTIME_DIR=$scratch "$program" >"$scratch/program.log" 2>&1 &
 pids+=($!)
-window=$(timeout 60 xdotool search --sync --onlyvisible --classname chronavell | head -n 1) \
-    || fail "no window: $(cat "$scratch/program.log")"
+window=$(timeout 60 xdotool search --sync --onlyvisible --classname chronavell | head -n 1) ||
+    fail "no window (program $(kill -0 "${pids[2]}" 2>/dev/null && echo running || echo ended)):" \
+        "$(cat "$scratch/program.log")" "$(xwininfo -root -tree 2>&1 | grep -i chronavell)" \
+        "openbox $(kill -0 "${pids[1]}" 2>/dev/null && echo running || echo ended):" \
+        "$(cat "$scratch/openbox.log")"
 # A key pressed before the window manager has handed the window the focus goes elsewhere: F1
 # is pressed again until the dialog shows.
 dialog=""
