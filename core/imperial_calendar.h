@@ -49,7 +49,7 @@ constexpr int YearSegment(int month, int day)
 // The formula's result for every month and day, worked out by the compiler: a conversion
 // looks its segment up instead of doing the floating-point steps for every date.
 inline constexpr auto SegmentTable = [] {
-    std::array<std::int16_t, 12 * 31> table{};
+    std::array<std::int16_t, std::size_t{12} * 31> table{};
     for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 31; ++day) {
             table.at(static_cast<std::size_t>((month - 1) * 31 + day - 1)) =

@@ -13,10 +13,10 @@ TEST(CalendarRowOf, ArithmeticThenTheFieldsRanges)
 {
     struct Case
     {
-        std::int32_t Segment;
-        std::int32_t Year;
-        std::int32_t Millennium;
-        const char* Row;
+        std::int32_t Segment = 0;
+        std::int32_t Year = 0;
+        std::int32_t Millennium = 0;
+        const char* Row = nullptr;
     };
     for (const Case& c :
          {Case{347, 5, 3, "05/05/02005"}, Case{0, 0, 0, "01/01/00000"},
@@ -38,8 +38,8 @@ TEST(ToImperial, KnownDaysAndTheirTexts)
     struct Case
     {
         CivilDate Day;
-        int CheckClass;
-        const char* Text;
+        int CheckClass = 0;
+        const char* Text = nullptr;
     };
     for (const Case& c :
          {Case{{2005, 5, 5}, 0, "0347005.M 3"}, Case{{2000, 12, 31}, 0, "01002000.M 3"},
