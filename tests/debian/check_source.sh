@@ -33,9 +33,9 @@ from_completion=$(bash -c 'source "$1"; COMP_WORDS=(chronavell-date --); COMP_CW
     _chronavell_date; printf "%s\n" "${COMPREPLY[@]}"' - "$source_dir/cli/chronavell-date.bash" | sort)
 [ -n "$from_help" ] || fail "--help lists no options"
 [ "$from_manual" = "$from_help" ] \
-    || fail "the manual page's options ($(echo $from_manual)) are not --help's ($(echo $from_help))"
+    || fail "the manual page's options (${from_manual//$'\n'/ }) are not --help's (${from_help//$'\n'/ })"
 [ "$from_completion" = "$from_help" ] \
-    || fail "the completion offers $(echo $from_completion), --help lists $(echo $from_help)"
+    || fail "the completion offers ${from_completion//$'\n'/ }, --help lists ${from_help//$'\n'/ }"
 
 # After --class and --class= come the check digits, and after a lone -- no option at all.
 complete_words() {
