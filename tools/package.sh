@@ -16,6 +16,11 @@ out=$(realpath -m "${1:-build/debian}")
 
 version=$(dpkg-parsechangelog -S Version)
 upstream=${version%-*}
+# The folder is emptied first, so it must be new, empty or one this script filled before.
+if [ -n "$(ls -A "$out" 2>/dev/null)" ] && ! ls "$out"/chronavell_*.orig.tar.xz >/dev/null 2>&1; then
+    echo "$out holds other files; name a new folder for the packages" >&2
+    exit 2
+fi
 rm -rf "$out"
 mkdir -p "$out"
 tree=$(git stash create)
