@@ -12,6 +12,7 @@ packages=(
     weston qt6-wayland
     xvfb xdotool x11-utils openbox dbus-bin dbus-daemon at-spi2-core python3-pyatspi libfaketime procps
     clang libclang-rt-14-dev clang-tidy clang-format
+    build-essential debhelper bash-completion autopkgtest xauth reprotest diffoscope-minimal faketime disorderfs
     "$@"
 )
 

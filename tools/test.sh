@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, the project's format and naming
 # rules (tools/lint.sh), the same suite built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (leaks included), and a short run of every fuzz target. Exits
-# non-zero when anything fails.
+# UndefinedBehaviorSanitizer (leaks included), a short run of every fuzz target, and the
+# Debian packages built and tested. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/configure.sh
@@ -23,3 +23,12 @@ LSAN_OPTIONS=suppressions="$PWD/tests/sanitizers/lsan.supp" \
     ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)" -E '^(install\.|Soak\.)'
 
 tools/fuzz.sh 30
+
+# The Debian packages, as Debian builds them (with the build-time tests and lintian), built
+# again under umask 000 and 077 to the same bytes and modes, and tested where they are
+# installed. autopkgtest's null runner installs them onto this machine.
+(umask 022 && tools/package.sh build/debian)
+tools/check-umask.sh build/debian
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" autopkgtest build/debian/chronavell_*.changes -- null
