@@ -59,10 +59,7 @@ protected:
 class Blink : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        form_ = std::make_unique<TForm1>(fake_.platform());
-    }
+    void SetUp() override { form_ = std::make_unique<TForm1>(fake_.platform()); }
 
     test_support::FakeTimer* timer(const char* name) const
     {

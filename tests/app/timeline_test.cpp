@@ -17,10 +17,7 @@ namespace {
 class TimelineWithFields : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        form_ = std::make_unique<TForm1>(fake_.platform());
-    }
+    void SetUp() override { form_ = std::make_unique<TForm1>(fake_.platform()); }
 
     template <typename T = QWidget> T* find(const char* name) const
     {
