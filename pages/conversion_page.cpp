@@ -217,12 +217,18 @@ ConversionPage::ConversionPage(ErrorGuard& guard, QWidget* parent)
 void ConversionPage::showDay(const CivilDate& day)
 {
     const ImperialDate imperial = ToImperial(day);
-    segment_->setText(QString::number(imperial.Segment));
-    imperialYear_->setText(QString::number(imperial.Year));
-    millennium_->setText(QString::number(imperial.Millennium));
+    writeImperialFields(imperial);
     month_->setText(QString::number(day.Month));
     day_->setText(QString::number(day.Day));
     year_->setText(QString::number(day.Year));
+}
+
+// Each write runs the field's normalisation; the millennium's places the timeline marker.
+void ConversionPage::writeImperialFields(const ImperialDate& date)
+{
+    segment_->setText(QString::number(date.Segment));
+    imperialYear_->setText(QString::number(date.Year));
+    millennium_->setText(QString::number(date.Millennium));
 }
 
 void ConversionPage::setRegion(const QLocale& region)
@@ -287,9 +293,7 @@ void ConversionPage::convertToImperial()
     const CivilDate day =
         ParseDateText((month_->text() + u'/' + day_->text() + u'/' + year_->text()).toStdString());
     const ImperialDate imperial = ToImperial({Value(*year_), day.Month, day.Day});
-    segment_->setText(QString::number(imperial.Segment));
-    imperialYear_->setText(QString::number(imperial.Year));
-    millennium_->setText(QString::number(imperial.Millennium));
+    writeImperialFields(imperial);
 }
 
 void ConversionPage::convertFromImperial()
@@ -383,9 +387,7 @@ bool ConversionPage::pasteImperialDate(const QString& text)
     if (!date) {
         return false;
     }
-    segment_->setText(QString::number(date->Segment));
-    imperialYear_->setText(QString::number(date->Year));
-    millennium_->setText(QString::number(date->Millennium));
+    writeImperialFields(*date);
     checkClass_->setCurrentIndex(date->CheckClass);
     ComboBoxChange();
     return true;

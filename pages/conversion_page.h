@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/date_value.h"
+#include "core/imperial_calendar.h"
 #include "pages/sprite_strip.h"
 #include "widgets/error_guard.h"
 
@@ -69,6 +70,8 @@ private:
     // The Imperial fields into the month, day and year; a field that holds no number throws
     // EConvertError and changes no field.
     void convertFromImperial();
+    // The segment, year and millennium into their fields, as typing would write them.
+    void writeImperialFields(const ImperialDate& date);
     // Return in a row: the press, then the click, as the row's button would have them.
     void convertRow(Row row);
     // The row as text: "MM/DD/YYYYY", or the Imperial date text of the check digit and the
