@@ -13,6 +13,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -31,12 +32,12 @@ constexpr std::string_view Usage =
     "Usage: chronavell-date [--class N] [DATE...]\n"
     "       chronavell-date --to-gregorian [IMPERIAL...]\n"
     "Writes the Imperial date of each DATE, an ISO date YYYY-MM-DD of the years 1 to 9999,\n"
-    "or of today (local time) when none is given. With --to-gregorian, writes the ordinary\n"
-    "date MM/DD/YYYYY of each Imperial date text such as \"0347005.M 3\".\n"
+    "or of today (local time) when none is given. With --to-gregorian, writes the ISO date\n"
+    "of the day whose Imperial date each text such as \"0347005.M 3\" is.\n"
     "A single - in place of the dates reads one date a line from standard input.\n"
     "\n"
     "  --class N        write N (0 to 9) as the check digit instead of 0\n"
-    "  --to-gregorian   read Imperial date texts and write ordinary dates\n"
+    "  --to-gregorian   read Imperial date texts and write the ISO dates of their days\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -52,22 +53,23 @@ void WriteImperial(const CivilDate& date, int checkClass, OutputBuffer& out)
     out.append({line.data(), length + 1});
 }
 
-// The ordinary date the conversion page shows once the Imperial date is in its Imperial
-// fields, which keep each number within their ranges, and converted from there.
-void WriteGregorian(const ImperialDate& date, OutputBuffer& out)
+// The ISO date, the form the forward direction reads, so that the two directions pipe into
+// each other.
+void WriteIsoDate(const CivilDate& date, OutputBuffer& out)
 {
-    const ImperialDate fields = InImperialFields(date);
-    out.append(CalendarRowText(CalendarRowOf(fields.Segment, fields.Year, fields.Millennium)));
-    out.put('\n');
+    std::array<char, 16> line{};
+    const int length = std::snprintf(line.data(), line.size(), "%04d-%02d-%02d\n", date.Year,
+                                     date.Month, date.Day);
+    out.append({line.data(), static_cast<std::size_t>(length)});
 }
 
 // Writes the answer for one date; false when the text is no date of the kind asked for.
 bool Convert(std::string_view item, const CommandLine& command, OutputBuffer& out)
 {
     if (command.ToGregorian) {
-        const std::optional<ImperialDate> date = ReadImperialDate(item);
+        const std::optional<CivilDate> date = ReadImperialDay(item);
         if (date) {
-            WriteGregorian(*date, out);
+            WriteIsoDate(*date, out);
         }
         return date.has_value();
     }
@@ -135,7 +137,8 @@ int ConvertToday(const CommandLine& command, OutputBuffer& out, OutputBuffer& er
         return Failure;
     }
     if (command.ToGregorian) {
-        WriteGregorian(ToImperial(*today), out);
+        // The day of today's Imperial date is today.
+        WriteIsoDate(*today, out);
     } else {
         WriteImperial(*today, command.CheckClass, out);
     }

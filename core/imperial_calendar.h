@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The Imperial calendar on typed values: a calendar date to its Imperial date and the
 // Imperial fields of the conversion page back to its ordinary row. Everything that converts,
@@ -123,6 +124,36 @@ static_assert(ToImperial({45, 1, 1}) == ImperialDate{0, 3, 45, 0});
 static_assert(ToImperial({9999, 12, 31}, 7) == ImperialDate{7, 1002, 999, 10});
 static_assert(ToImperial({12345, 1, 1}) == ImperialDate{0, 3, 345, 13});
 
+// The day of `year` that a segment names: the day whose segment it is or, for a segment
+// that falls between two days' segments, the day it falls in (the last day whose segment is
+// not larger); a segment below the year's first gives 1 January. Unlike the reverse
+// arithmetic below, this knows month lengths, so every day of a year is found again from
+// its segment. Nothing for a segment past 31 December's or a year outside 1 to 9999.
+constexpr std::optional<CivilDate> DayAtSegment(int year, int segment)
+{
+    if (year < 1 || year > 9999 || segment > SegmentOf(12, 31)) {
+        return std::nullopt;
+    }
+    int month = 12;
+    while (month > 1 && SegmentOf(month, 1) > segment) {
+        --month;
+    }
+    int day = DaysInMonth(year, month);
+    while (day > 1 && SegmentOf(month, day) > segment) {
+        --day;
+    }
+    return CivilDate{year, month, day};
+}
+
+static_assert(DayAtSegment(2005, 347) == CivilDate{2005, 5, 5});
+static_assert(DayAtSegment(2005, 0) == CivilDate{2005, 1, 1});
+static_assert(DayAtSegment(2005, 84) == CivilDate{2005, 1, 30});
+static_assert(DayAtSegment(2005, 163) == CivilDate{2005, 2, 28});
+static_assert(DayAtSegment(2004, 163) == CivilDate{2004, 2, 29});
+static_assert(DayAtSegment(2005, 1001) == CivilDate{2005, 12, 30});
+static_assert(DayAtSegment(2005, 1002) == CivilDate{2005, 12, 31});
+static_assert(!DayAtSegment(2005, 1003) && !DayAtSegment(0, 3) && !DayAtSegment(10000, 3));
+
 // The reverse arithmetic, from the numbers of the three Imperial components. Month lengths
 // play no part: a day may come out as 0, or as 30 in February.
 constexpr std::int64_t MonthOfSegment(std::int32_t segment)
@@ -149,6 +180,29 @@ static_assert(MonthOfSegment(250) == 3 && DayOfSegment(250) == 30);
 static_assert(MonthOfSegment(1001) == 13 && DayOfSegment(1001) == 0);
 static_assert(MonthOfSegment(347) == 5 && DayOfSegment(347) == 5);
 static_assert(YearOfMillennium(3, 5) == 2005 && YearOfMillennium(0, 999) == -1);
+
+// The day whose Imperial date this is. In millennium 0 the year stands whole; a counted
+// millennium holds the years of four digits, from millennium 2 (1000 to 1999) on, so
+// millennium 1 names none. Nothing for the year 0, a year past 9999 or a segment past the
+// year's last.
+constexpr std::optional<CivilDate> DayOfImperialDate(const ImperialDate& date)
+{
+    if (date.Millennium == 1) {
+        return std::nullopt;
+    }
+    const std::int64_t year =
+        date.Millennium == 0 ? date.Year : YearOfMillennium(date.Millennium, date.Year);
+    if (year < 1 || year > 9999) {
+        return std::nullopt;
+    }
+    return DayAtSegment(static_cast<int>(year), date.Segment);
+}
+
+static_assert(DayOfImperialDate({0, 347, 5, 3}) == CivilDate{2005, 5, 5});
+static_assert(DayOfImperialDate({0, 1002, 45, 0}) == CivilDate{45, 12, 31});
+static_assert(DayOfImperialDate({0, 1002, 999, 10}) == CivilDate{9999, 12, 31});
+static_assert(!DayOfImperialDate({0, 3, 0, 0}) && !DayOfImperialDate({0, 3, 5, 1}) &&
+              !DayOfImperialDate({0, 3, 0, 11}));
 
 // The ordinary row of the conversion page: month, day and year as its fields hold them.
 struct CalendarRow

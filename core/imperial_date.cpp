@@ -121,7 +121,19 @@ std::int32_t ParseInteger(std::string_view text)
 
 std::string ImperialDateText(double date)
 {
-    return ImperialText(ToImperial(SplitDate(date)));
+    const CivilDate day = SplitDate(date);
+    if (day.ok()) {
+        return ImperialText(ToImperial(day));
+    }
+    // A value outside the calendar splits into the all-zero date, which no Imperial date
+    // holds: its text is the arithmetic's own, the segment with its sign ("0-830.M 0").
+    DecimalBuffer buffer{};
+    std::string text = "0";
+    text += Decimal(SegmentOf(day.Month, day.Day));
+    text += YearOfMillennium(day.Year, buffer);
+    text += ".M ";
+    text += Decimal(Millennium(day.Year, day.Year));
+    return text;
 }
 
 std::string ImperialComponent(std::int32_t year, int part, double date)

@@ -30,8 +30,9 @@ std::int32_t ParseInteger(std::string_view text);
 // The operations below take and give texts and date values, with codes for the components;
 // each is a thin layer over the typed calendar (imperial_calendar.h, imperial_text.h).
 
-// The full Imperial date text of a date value, e.g. "0347005.M 3" for 5 May 2005.
-// Precondition: the date lies in years 1 to 9999.
+// The full Imperial date text of a date value, e.g. "0347005.M 3" for 5 May 2005. A value
+// outside years 1 to 9999, infinite or not a number, splits into the all-zero date and gives
+// "0-830.M 0".
 std::string ImperialDateText(double date);
 
 // One component of the Imperial date, unpadded: part 1 the year segment of the date, part 2

@@ -52,9 +52,16 @@ std::size_t DigitCount(int value)
     return value >= 100 ? 3 : value >= 10 ? 2 : 1;
 }
 
-} // namespace
+// The digits of each piece of an Imperial date text, as ReadImperialDate splits them.
+struct ImperialPieces
+{
+    char Check = '0';
+    std::string_view Segment;
+    std::string_view Year;
+    std::string_view Millennium;
+};
 
-std::optional<ImperialDate> ReadImperialDate(std::string_view text)
+std::optional<ImperialPieces> SplitImperialText(std::string_view text)
 {
     std::size_t run = 0;
     while (run < text.size() && IsDigit(text[run])) {
@@ -80,9 +87,32 @@ std::optional<ImperialDate> ReadImperialDate(std::string_view text)
     if (rest.empty() || rest.size() > 2 || !IsDigit(rest.front()) || !IsDigit(rest.back())) {
         return std::nullopt;
     }
-    return ImperialDate{text.front() - '0', DigitsValue(segment),
-                        DigitsValue(text.substr(1 + segmentLength, run - 1 - segmentLength)),
-                        DigitsValue(rest)};
+    return ImperialPieces{text.front(), segment,
+                          text.substr(1 + segmentLength, run - 1 - segmentLength), rest};
+}
+
+} // namespace
+
+std::optional<ImperialDate> ReadImperialDate(std::string_view text)
+{
+    const std::optional<ImperialPieces> pieces = SplitImperialText(text);
+    if (!pieces) {
+        return std::nullopt;
+    }
+    return ImperialDate{pieces->Check - '0', DigitsValue(pieces->Segment),
+                        DigitsValue(pieces->Year), DigitsValue(pieces->Millennium)};
+}
+
+std::optional<CivilDate> ReadImperialDay(std::string_view text)
+{
+    const std::optional<ImperialPieces> pieces = SplitImperialText(text);
+    // A counted millennium's year is written in three digits; only millennium 0 writes the
+    // year as it stands.
+    if (!pieces || (DigitsValue(pieces->Millennium) != 0 && pieces->Year.size() != 3)) {
+        return std::nullopt;
+    }
+    return DayOfImperialDate({pieces->Check - '0', DigitsValue(pieces->Segment),
+                              DigitsValue(pieces->Year), DigitsValue(pieces->Millennium)});
 }
 
 std::size_t WriteImperialText(const ImperialDate& date, std::span<char, ImperialTextCapacity> out)

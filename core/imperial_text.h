@@ -27,6 +27,13 @@ namespace chronavell {
 // text of another shape; what it returns is always ok().
 std::optional<ImperialDate> ReadImperialDate(std::string_view text);
 
+// The day whose Imperial date a text is, read in the shape ReadImperialDate reads: the
+// segment names the day by DayAtSegment, the year within a counted millennium must be
+// written in three digits, and in millennium 0 the year stands whole. Of the texts of 31
+// December of the years 1 to 99, which are also texts of 6 February ("0100245.M 0"), the
+// day read is 6 February. Nothing for a text that names no day of the years 1 to 9999.
+std::optional<CivilDate> ReadImperialDay(std::string_view text);
+
 // The longest text of an Imperial date that is ok(): "99999999.M 99" and room to spare.
 inline constexpr std::size_t ImperialTextCapacity = 16;
 

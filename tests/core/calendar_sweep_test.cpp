@@ -4,10 +4,13 @@
 // with the library's own rounding, as the format defines it.
 #include "core/date_value.h"
 #include "core/imperial_date.h"
+#include "core/imperial_text.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace chronavell {
@@ -49,8 +52,15 @@ TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
                 const double date = static_cast<double>(dayNumber) + noon;
                 const CivilDate split = SplitDate(date);
                 const std::string text = ImperialDateText(date);
+                // Read back, the text names its own day; but 31 December of a year below 100
+                // writes "01002" and one or two digits of year, which read as segment 100 (6
+                // February) of the year "2" and those digits make.
+                CivilDate readBack{year, month, day};
+                if (year < 100 && month == 12 && day == 31) {
+                    readBack = {(year < 10 ? 20 : 200) + year, 2, 6};
+                }
                 if (split != CivilDate{year, month, day} ||
-                    text != ExpectedText(year, month, day)) {
+                    text != ExpectedText(year, month, day) || ReadImperialDay(text) != readBack) {
                     ADD_FAILURE() << year << "-" << month << "-" << day << ": split " << split.Year
                                   << "-" << split.Month << "-" << split.Day << ", text " << text;
                     ASSERT_LT(++failures, 20);
@@ -59,6 +69,34 @@ TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
         }
     }
     EXPECT_EQ(dayNumber, LastDayNumber + 1);
+}
+
+// A segment between two days' names the earlier day, one below 1 January's names 1
+// January, and one past 31 December's names none: worked out here by walking the days.
+TEST(CalendarSweep, EverySegmentOfACommonAndALeapYear)
+{
+    ASSERT_EQ(ExtendedSegment(2, 6), 100);
+    const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (const int year : {2005, 2004}) {
+        for (int segment = 0; segment <= 1003; ++segment) {
+            std::optional<CivilDate> expected;
+            if (segment <= ExtendedSegment(12, 31)) {
+                expected = CivilDate{year, 1, 1};
+                for (int month = 1; month <= 12; ++month) {
+                    const int length = month == 2 && year % 4 == 0 ? 29 : lengths[month - 1];
+                    for (int day = 1; day <= length; ++day) {
+                        if (ExtendedSegment(month, day) <= segment) {
+                            expected = CivilDate{year, month, day};
+                        }
+                    }
+                }
+            }
+            std::array<char, 32> text{};
+            std::snprintf(text.data(), text.size(), "0%03d%03d.M %d", segment, year % 1000,
+                          year / 1000 + 1);
+            EXPECT_EQ(ReadImperialDay(text.data()), expected) << text.data();
+        }
+    }
 }
 
 TEST(CalendarSweep, EverySegmentFromMinus1000To20000)

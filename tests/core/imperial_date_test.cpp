@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -95,6 +97,19 @@ TEST(ImperialDateText, TimeOfDayDoesNotMatter)
         EXPECT_EQ(ImperialDateText(midnight + fraction), "0347005.M 3");
         EXPECT_EQ(ImperialComponent(2005, ImperialSegmentPart, midnight + fraction), "347");
     }
+}
+
+// Outside years 1 to 9999 a value splits into the all-zero date; its text must still be the
+// arithmetic's, not bytes read from beside a table.
+TEST(ImperialDateText, ValuesOutsideTheCalendar)
+{
+    for (const double value :
+         {-700'000.9999999953, static_cast<double>(FirstDayNumber) - 1.0,
+          static_cast<double>(LastDayNumber) + 1.0, -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(ImperialDateText(value), "0-830.M 0") << std::setprecision(17) << value;
+    }
+    EXPECT_EQ(ImperialDateText(static_cast<double>(FirstDayNumber)), "00031.M 0");
 }
 
 TEST(ImperialDateText, CheckDigitIsAlwaysZero)

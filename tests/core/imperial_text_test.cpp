@@ -62,6 +62,32 @@ TEST(ReadImperialDate, EveryDayReadsBackAsItsOwnParts)
     }
 }
 
+// The day a text names, for chronavell-date's reverse direction: the segment names a day of
+// the year, a counted millennium's year has three digits, and a text of no day is refused.
+TEST(ReadImperialDay, DaysAndRefusals)
+{
+    struct Case
+    {
+        const char* Text = nullptr;
+        CivilDate Day;
+    };
+    for (const Case& c :
+         {Case{"0347005.M 3", {2005, 5, 5}}, Case{"9347005.M3", {2005, 5, 5}},
+          Case{"00031.M 0", {1, 1, 1}}, Case{"0347045.M 0", {45, 5, 5}},
+          Case{"01002100.M 0", {100, 12, 31}}, Case{"0100245.M 0", {245, 2, 6}},
+          Case{"01002999.M 10", {9999, 12, 31}}, Case{"0000005.M 3", {2005, 1, 1}},
+          Case{"0084005.M 3", {2005, 1, 30}}, Case{"0085005.M 3", {2005, 1, 31}},
+          Case{"0168005.M 3", {2005, 2, 28}}, Case{"0168004.M 3", {2004, 2, 29}},
+          Case{"01001005.M 3", {2005, 12, 30}}, Case{"0003000.M 2", {1000, 1, 1}}}) {
+        EXPECT_EQ(ReadImperialDay(c.Text), c.Day) << c.Text;
+    }
+    for (const char* text :
+         {"0999999.M 99", "03470050.M 3", "347005.M 3", "03475.M 3", "0347005.M 1", "03470.M 0",
+          "0347000.M 0", "0003000.M 11", "01003005.M 3", "0347005.M", ""}) {
+        EXPECT_EQ(ReadImperialDay(text), std::nullopt) << text;
+    }
+}
+
 // The parts of a row of the conversion page written as a date's text is: the year within the
 // millennium stands whole in millennium 0 only.
 TEST(ImperialText, WritesPartsAsTheDateTextDoes)
