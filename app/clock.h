@@ -21,8 +21,7 @@ public:
     virtual QDateTime localNow() const = 0;
     // Milliseconds since midnight UTC, 0 to 86,399,999.
     virtual std::uint32_t utcMillisecondOfDay() const = 0;
-    // A timer owned by `owner`, stopped. A very coarse timer ticks on whole seconds of the
-    // clock, so that several such timers share their wake-ups.
+    // A timer owned by `owner`, stopped, that counts `interval` as the event loop does.
     virtual Timer* makeTimer(QObject* owner, std::chrono::milliseconds interval,
                              Qt::TimerType type) = 0;
 };

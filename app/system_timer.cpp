@@ -18,6 +18,12 @@ void SystemTimer::setEnabled(bool enabled)
     }
 }
 
+void SystemTimer::restart(std::chrono::milliseconds interval)
+{
+    interval_ = interval;
+    timer_.start(static_cast<int>(interval_.count()), type_, this);
+}
+
 void SystemTimer::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == timer_.timerId()) {

@@ -17,6 +17,8 @@ public:
     SystemTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type);
 
     void setEnabled(bool enabled) override;
+    bool isEnabled() const override { return timer_.isActive(); }
+    void restart(std::chrono::milliseconds interval) override;
 
 protected:
     void timerEvent(QTimerEvent* event) override;

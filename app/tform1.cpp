@@ -2,6 +2,8 @@
 
 #include "app/clock.h"
 #include "app/regional_settings.h"
+#include "app/second_ticker.h"
+#include "app/seconds_timer.h"
 #include "app/timer.h"
 #include "app/window_requests.h"
 #include "dialogs/tfcheck_date.h"
@@ -26,13 +28,15 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
       currentDate_(new CurrentDatePage), conversion_(new ConversionPage(guard_)),
       timeline_(new TimelinePage), links_(new LinksPage(platform.Opener)),
       about_(new AboutPage(platform.Opener)),
-      // The clock and the lamp's period run on whole seconds of the system's clock, so that a
-      // lamp that lights, and the countdown that puts it out, share the clock tick's wake-up
-      // instead of waking the program on their own. The countdown keeps its second from
-      // wherever it starts: a click may start it at any moment.
-      captionClock_(platform.TheClock.makeTimer(this, 1s, Qt::VeryCoarseTimer)),
-      blinkPeriod_(platform.TheClock.makeTimer(this, 5s, Qt::VeryCoarseTimer)),
-      blinkCountdown_(platform.TheClock.makeTimer(this, 1s, Qt::CoarseTimer))
+      // The clock and the lamp's period count the wall clock's seconds, so that a lamp that
+      // lights, and the countdown that puts it out, share the clock tick's wake-up instead of
+      // waking the program on their own. The countdown keeps its second from wherever it
+      // starts: a click may start it at any moment.
+      ticker_(new SecondTicker(platform.TheClock, this)),
+      captionClock_(new SecondsTimer(*ticker_, 1, this)),
+      blinkPeriod_(new SecondsTimer(*ticker_, 5, this)),
+      blinkCountdown_(new SecondsTimer(*ticker_, 1, this,
+                                       platform.TheClock.makeTimer(this, 1s, Qt::CoarseTimer)))
 {
     setObjectName(QStringLiteral("Form1"));
     captionClock_->setObjectName(QStringLiteral("Timer1"));

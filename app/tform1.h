@@ -16,6 +16,7 @@
 
 namespace chronavell {
 
+class SecondTicker;
 class TabbedNotebook;
 class Timer;
 
@@ -83,7 +84,9 @@ private:
     TimelinePage* timeline_;
     LinksPage* links_;
     AboutPage* about_;
-    // The caption clock, the lamp's period and its one-second countdown.
+    // The wall clock's seconds, and on them the caption clock, the lamp's period and its
+    // one-second countdown.
+    SecondTicker* ticker_;
     Timer* captionClock_;
     Timer* blinkPeriod_;
     Timer* blinkCountdown_;

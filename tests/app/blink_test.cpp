@@ -1,7 +1,6 @@
 #include "app/tform1.h"
 #include "app/timer.h"
 #include "support/fake_platform.h"
-#include "support/fake_timer.h"
 #include "support/qt_printers.h"
 #include "widgets/picture.h"
 
@@ -61,9 +60,9 @@ class Blink : public ::testing::Test
 protected:
     void SetUp() override { form_ = std::make_unique<TForm1>(fake_.platform()); }
 
-    test_support::FakeTimer* timer(const char* name) const
+    Timer* timer(const char* name) const
     {
-        return form_->findChild<test_support::FakeTimer*>(QString::fromLatin1(name));
+        return form_->findChild<Timer*>(QString::fromLatin1(name));
     }
     void press(const char* button, Qt::MouseButton mouseButton = Qt::LeftButton) const
     {

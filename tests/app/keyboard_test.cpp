@@ -1,7 +1,6 @@
 #include "app/tform1.h"
 #include "app/timer.h"
 #include "support/fake_platform.h"
-#include "support/fake_timer.h"
 #include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 #include "widgets/digit_field.h"
@@ -96,7 +95,7 @@ TEST_F(Keyboard, ReturnConvertsAsTheButtonsDo)
     find<DigitField>("NDay")->setText("1");
     press("NDay", Qt::Key_Return);
     EXPECT_EQ(find<DigitField>("IYearSeg")->text(), "003");
-    EXPECT_TRUE(find<test_support::FakeTimer>("Timer3")->isEnabled()) << "the lamp lit";
+    EXPECT_TRUE(find<Timer>("Timer3")->isEnabled()) << "the lamp lit";
 
     find<DigitField>("IYearSeg")->setText("999");
     press("IMill", Qt::Key_Enter, Qt::KeypadModifier);

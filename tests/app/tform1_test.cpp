@@ -2,7 +2,6 @@
 #include "app/timer.h"
 #include "pages/current_date_page.h"
 #include "support/fake_platform.h"
-#include "support/fake_timer.h"
 #include "support/qt_printers.h"
 #include "support/unprivileged.h"
 #include "widgets/digit_field.h"
@@ -126,6 +125,41 @@ TEST_F(MainWindow, CaptionTimeFollowsTheRegion)
         fake_.TheClock.advance(1s);
         EXPECT_EQ(form.windowTitle(), "[0347005.M 3] : " + c.Expected) << c.Locale.name();
     }
+}
+
+// The caption changes as each second of the wall clock begins, and shows that second: once
+// each, in order, from a start in mid-second, through an alarm that wakes a little early,
+// and again from the next tick on after the clock is set forward or back.
+TEST_F(MainWindow, CaptionTicksOnTheWallClocksSeconds)
+{
+    test_support::FakeClock& clock = fake_.TheClock;
+    const auto setClock = [&clock](std::chrono::milliseconds by) {
+        clock.Now = clock.Now.addMSecs(by.count());
+        clock.UtcMillisecond = static_cast<std::uint32_t>(
+            (clock.UtcMillisecond + 86'400'000 + by.count()) % 86'400'000);
+    };
+    clock.Now = QDateTime(QDate(2005, 5, 5), QTime(19, 7, 5, 600));
+    clock.UtcMillisecond = static_cast<std::uint32_t>(QTime(17, 7, 5, 600).msecsSinceStartOfDay());
+    TForm1& form = start();
+    QStringList shown;
+    // After the window's own handler: each tick of the caption clock and what it showed.
+    QObject::connect(find<Timer>("Timer1"), &Timer::timeout, &form, [&] {
+        const QString title = form.windowTitle();
+        shown.append(title.mid(title.indexOf(" : ") + 3) +
+                     QStringLiteral(" at .%1").arg(clock.Now.time().msec(), 3, 10, QChar(u'0')));
+    });
+    clock.advance(3s);
+    setClock(-10ms);
+    clock.advance(2s);
+    EXPECT_EQ(shown, QStringList({"19:07:06 at .000", "19:07:07 at .000", "19:07:08 at .000",
+                                  "19:07:09 at .000", "19:07:10 at .000"}));
+    shown.clear();
+    setClock(1h + 300ms);
+    clock.advance(2s);
+    setClock(-1h - 500ms);
+    clock.advance(2s);
+    EXPECT_EQ(shown, QStringList({"20:07:11 at .300", "20:07:12 at .000", "19:07:12 at .500",
+                                  "19:07:13 at .000", "19:07:14 at .000"}));
 }
 
 TEST_F(MainWindow, RegionIsReadAgainWhenTheDesktopChangesIt)
@@ -253,7 +287,7 @@ TEST_F(MainWindow, SayingsAreShownAsPlainText)
 TEST_F(MainWindow, ErrorInATickIsReportedAndTheTimerGoesOn)
 {
     TForm1& form = start();
-    auto* timer = find<test_support::FakeTimer>("Timer1");
+    auto* timer = find<Timer>("Timer1");
     fake_.TheClock.Broken = true;
     fake_.TheClock.advance(2s);
     EXPECT_EQ(fake_.Reporter.Messages, QStringList({"The clock stopped.", "The clock stopped."}));

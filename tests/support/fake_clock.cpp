@@ -14,9 +14,10 @@ QDateTime FakeClock::localNow() const
     return Now;
 }
 
-Timer* FakeClock::makeTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type)
+Timer* FakeClock::makeTimer(QObject* owner, std::chrono::milliseconds interval,
+                            Qt::TimerType /*type*/)
 {
-    auto* timer = new FakeTimer(owner, interval, type, [this] { return elapsed_; });
+    auto* timer = new FakeTimer(owner, interval, [this] { return elapsed_; });
     timers_.append(timer);
     return timer;
 }

@@ -4,23 +4,25 @@
 
 namespace chronavell::test_support {
 
-FakeTimer::FakeTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type,
+FakeTimer::FakeTimer(QObject* owner, std::chrono::milliseconds interval,
                      std::function<std::int64_t()> elapsed)
-    : Timer(owner), interval_(interval.count()), wholeSeconds_(type == Qt::VeryCoarseTimer),
-      elapsed_(std::move(elapsed))
+    : Timer(owner), interval_(interval.count()), elapsed_(std::move(elapsed))
 {
 }
 
 void FakeTimer::setEnabled(bool enabled)
 {
     if (enabled && !enabled_) {
-        constexpr std::int64_t second = 1000;
         due_ = elapsed_() + interval_;
-        if (wholeSeconds_) {
-            due_ = (due_ + second - 1) / second * second;
-        }
     }
     enabled_ = enabled;
+}
+
+void FakeTimer::restart(std::chrono::milliseconds interval)
+{
+    interval_ = interval.count();
+    enabled_ = false;
+    setEnabled(true);
 }
 
 void FakeTimer::fire()

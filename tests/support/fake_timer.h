@@ -8,18 +8,18 @@
 
 namespace chronavell::test_support {
 
-// A timer of a FakeClock: due `interval` after it was enabled, and again every interval. A
-// very coarse timer falls due on whole seconds of the clock, as the event loop's does.
+// A timer of a FakeClock: due `interval` after it was enabled, and again every interval.
 class FakeTimer final : public Timer
 {
     Q_OBJECT
 
 public:
-    FakeTimer(QObject* owner, std::chrono::milliseconds interval, Qt::TimerType type,
+    FakeTimer(QObject* owner, std::chrono::milliseconds interval,
               std::function<std::int64_t()> elapsed);
 
     void setEnabled(bool enabled) override;
-    bool isEnabled() const { return enabled_; }
+    bool isEnabled() const override { return enabled_; }
+    void restart(std::chrono::milliseconds interval) override;
 
     std::int64_t due() const { return due_; }
     // Emits the tick and sets the next one an interval later.
@@ -27,7 +27,6 @@ public:
 
 private:
     std::int64_t interval_;
-    bool wholeSeconds_;
     std::function<std::int64_t()> elapsed_;
     bool enabled_ = false;
     std::int64_t due_ = 0;
