@@ -375,6 +375,10 @@ bool ConversionPage::pasteCalendarDate(const QString& text)
         day = date.day();
         year = QString::number(date.year());
     }
+    // A year the field would clamp is not the date pasted.
+    if (year.toInt() > YearFieldBounds.Highest) {
+        return false;
+    }
     month_->setText(QString::number(month));
     day_->setText(QString::number(day));
     year_->setText(year);
@@ -384,7 +388,8 @@ bool ConversionPage::pasteCalendarDate(const QString& text)
 bool ConversionPage::pasteImperialDate(const QString& text)
 {
     const std::optional<ImperialDate> date = ReadImperialDate(text.toStdString());
-    if (!date) {
+    // Nor is a segment or millennium that the fields would clamp.
+    if (!date || InImperialFields(*date) != *date) {
         return false;
     }
     writeImperialFields(*date);

@@ -441,8 +441,12 @@ TEST_F(ConversionPageTest, PastedDatesFillTheRow)
           Case{"NDay", "17.05.05", "11|11|01111"}, Case{"NMonth", "2005-02-30", "11|11|01111"},
           Case{"NMonth", "02/30/02005", "11|11|01111"},
           Case{"NMonth", "0347005.M 3", "11|11|01111"}, Case{"NMonth", "", "11|11|01111"},
+          // What the fields would clamp is no date pasted: refused, not changed.
+          Case{"NDay", "12/31/50000", "12|31|50000"}, Case{"NDay", "12/31/50001", "11|11|01111"},
           Case{"IYear", "7347005.M 3", "347|005|03 7"},
-          Case{"IYearSeg", "01002999.M10", "999|999|10 0"},
+          Case{"IYearSeg", "0999999.M50", "999|999|50 0"},
+          Case{"IYearSeg", "01002999.M10", "111|111|11 1"},
+          Case{"IYearSeg", "0999999.M 51", "111|111|11 1"},
           Case{"IMill", "2005-05-17", "111|111|11 1"},
           Case{"IMill", "0347005.M 300", "111|111|11 1"}}) {
         setFields("11", "11", "01111");
