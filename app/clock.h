@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/date_value.h"
-
 #include <QDateTime>
 
 #include <chrono>
@@ -25,19 +23,5 @@ public:
     virtual Timer* makeTimer(QObject* owner, std::chrono::milliseconds interval,
                              Qt::TimerType type) = 0;
 };
-
-// The date value of a local date and time: days since 30 December 1899 and the time of day
-// as the fraction.
-inline double DateValueOf(const QDateTime& moment)
-{
-    const QDate day = moment.date();
-    return MakeDateValue(DayNumberFromCivil({day.year(), day.month(), day.day()}),
-                         moment.time().msecsSinceStartOfDay());
-}
-
-inline double DateValueOf(QDate day)
-{
-    return static_cast<double>(DayNumberFromCivil({day.year(), day.month(), day.day()}));
-}
 
 } // namespace chronavell

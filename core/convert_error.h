@@ -1,6 +1,8 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace chronavell {
 
@@ -11,5 +13,18 @@ class EConvertError : public std::runtime_error
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Throws the error for a text, quoted as it stands, and what it is not: "'12 ' is not a valid
+// integer value".
+[[noreturn]] inline void ThrowNotValid(std::string_view text, std::string_view kind)
+{
+    std::string message;
+    message.reserve(text.size() + kind.size() + 20);
+    message += '\'';
+    message += text;
+    message += "' is not a valid ";
+    message += kind;
+    throw EConvertError(message);
+}
 
 } // namespace chronavell

@@ -74,27 +74,7 @@ static_assert(CivilFromDayNumber(LastDayNumber) == CivilDate{9999, 12, 31});
 static_assert(CivilFromDayNumber(FirstDayNumber - 1) == CivilDate{});
 static_assert(DayNumberFromCivil({2000, 9, 20}) == 36'789);
 
-// The date value of a time of day on a day. The fraction runs toward the sign of the whole
-// part, as the day split reads it: 06:00 of day -1 (29 December 1899) is -1.25, because
-// -0.75 would be 06:00 back from day 0, a day later.
-// Precondition: 0 <= millisecondOfDay < MillisecondsPerDay.
-constexpr double MakeDateValue(std::int64_t dayNumber, std::int64_t millisecondOfDay)
-{
-    const auto whole = static_cast<double>(dayNumber);
-    const double fraction =
-        static_cast<double>(millisecondOfDay) / static_cast<double>(MillisecondsPerDay);
-    return dayNumber < 0 ? whole - fraction : whole + fraction;
-}
-
-static_assert(MakeDateValue(0, 0) == 0.0);
-static_assert(MakeDateValue(0, MillisecondsPerDay / 4) == 0.25);
-static_assert(MakeDateValue(-1, 0) == -1.0);
-static_assert(MakeDateValue(-1, MillisecondsPerDay / 4) == -1.25);
-static_assert(MakeDateValue(-1, MillisecondsPerDay * 3 / 4) == -1.75);
-static_assert(MakeDateValue(36'526, MillisecondsPerDay / 2) == 36'526.5);
-// Noon of 15 June 1850.
 static_assert(DayNumberFromCivil({1850, 6, 15}) == -18'095);
-static_assert(MakeDateValue(-18'095, MillisecondsPerDay / 2) == -18'095.5);
 
 // The day a date value falls on, after rounding it to whole milliseconds (ties to even).
 // The whole part of a negative value still counts days: -1.25 is 29 December 1899, 06:00.

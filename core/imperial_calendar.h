@@ -169,9 +169,10 @@ constexpr std::int64_t DayOfSegment(std::int32_t segment)
     return static_cast<std::int64_t>(RoundHalfEven(days - wholeMonths * DaysPerMonthInDay));
 }
 
-// Widened, so that any pair of 32-bit numbers gives its true year instead of wrapping. A
-// millennium of 0 gives a year before the year 1.
-constexpr std::int64_t YearOfMillennium(std::int32_t millennium, std::int32_t year)
+// The year that a millennium and a year within it make, by the format's arithmetic. Widened,
+// so that any pair of 32-bit numbers gives its true year instead of wrapping. A millennium of
+// 0 gives a year before the year 1.
+constexpr std::int64_t FullYear(std::int32_t millennium, std::int32_t year)
 {
     return (std::int64_t{millennium} - 1) * 1000 + year;
 }
@@ -179,7 +180,7 @@ constexpr std::int64_t YearOfMillennium(std::int32_t millennium, std::int32_t ye
 static_assert(MonthOfSegment(250) == 3 && DayOfSegment(250) == 30);
 static_assert(MonthOfSegment(1001) == 13 && DayOfSegment(1001) == 0);
 static_assert(MonthOfSegment(347) == 5 && DayOfSegment(347) == 5);
-static_assert(YearOfMillennium(3, 5) == 2005 && YearOfMillennium(0, 999) == -1);
+static_assert(FullYear(3, 5) == 2005 && FullYear(0, 999) == -1);
 
 // The day whose Imperial date this is. In millennium 0 the year stands whole; a counted
 // millennium holds the years of four digits, from millennium 2 (1000 to 1999) on, so
@@ -191,7 +192,7 @@ constexpr std::optional<CivilDate> DayOfImperialDate(const ImperialDate& date)
         return std::nullopt;
     }
     const std::int64_t year =
-        date.Millennium == 0 ? date.Year : YearOfMillennium(date.Millennium, date.Year);
+        date.Millennium == 0 ? date.Year : FullYear(date.Millennium, date.Year);
     if (year < 1 || year > 9999) {
         return std::nullopt;
     }
@@ -214,18 +215,21 @@ struct CalendarRow
     friend constexpr bool operator==(const CalendarRow&, const CalendarRow&) = default;
 };
 
+// A number as a field keeps it: within the field's range.
+constexpr int InField(std::int64_t value, const FieldBounds& field)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, field.Lowest, field.Highest));
+}
+
 // What the ordinary fields show after Convert From Imperial, given the numbers the three
 // Imperial fields hold: the reverse arithmetic, each result then kept within its field's
 // range.
 constexpr CalendarRow CalendarRowOf(std::int32_t segment, std::int32_t year,
                                     std::int32_t millennium)
 {
-    const auto clamp = [](std::int64_t value, const FieldBounds& field) {
-        return static_cast<int>(std::clamp<std::int64_t>(value, field.Lowest, field.Highest));
-    };
-    return {clamp(MonthOfSegment(segment), MonthFieldBounds),
-            clamp(DayOfSegment(segment), DayFieldBounds),
-            clamp(YearOfMillennium(millennium, year), YearFieldBounds)};
+    return {InField(MonthOfSegment(segment), MonthFieldBounds),
+            InField(DayOfSegment(segment), DayFieldBounds),
+            InField(FullYear(millennium, year), YearFieldBounds)};
 }
 
 static_assert(CalendarRowOf(347, 5, 3) == CalendarRow{5, 5, 2005});
@@ -236,12 +240,9 @@ static_assert(CalendarRowOf(0, 0, 0) == CalendarRow{1, 1, 0});
 // kept within its field's range; the check class as it is.
 constexpr ImperialDate InImperialFields(const ImperialDate& date)
 {
-    const auto clamp = [](int value, const FieldBounds& field) {
-        return static_cast<int>(std::clamp<std::int64_t>(value, field.Lowest, field.Highest));
-    };
-    return {date.CheckClass, clamp(date.Segment, SegmentFieldBounds),
-            clamp(date.Year, ImperialYearFieldBounds),
-            clamp(date.Millennium, MillenniumFieldBounds)};
+    return {date.CheckClass, InField(date.Segment, SegmentFieldBounds),
+            InField(date.Year, ImperialYearFieldBounds),
+            InField(date.Millennium, MillenniumFieldBounds)};
 }
 
 static_assert(InImperialFields({9, 1002, 999, 99}) == ImperialDate{9, 999, 999, 50});

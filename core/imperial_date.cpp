@@ -46,16 +46,6 @@ std::int64_t Millennium(std::int64_t yearNumber, std::int64_t yearTested)
     return static_cast<std::int64_t>(std::trunc(static_cast<double>(yearNumber) / 1000.0 + 1.0));
 }
 
-[[noreturn]] void ThrowNotAnInteger(std::string_view text)
-{
-    std::string message;
-    message.reserve(text.size() + 32);
-    message += '\'';
-    message += text;
-    message += "' is not a valid integer value";
-    throw EConvertError(message);
-}
-
 // The whole of `digits` as a number of the given base, or nothing.
 template <typename Number> std::optional<Number> ReadWhole(std::string_view digits, int base)
 {
@@ -114,7 +104,7 @@ std::int32_t ParseInteger(std::string_view text)
 {
     const std::optional<std::int32_t> value = ReadInteger(text);
     if (!value) {
-        ThrowNotAnInteger(text);
+        ThrowNotValid(text, "integer value");
     }
     return *value;
 }
@@ -167,7 +157,7 @@ std::string CalendarComponent(std::string_view segment, std::string_view year,
     case CalendarDayPart:
         return Decimal(DayOfSegment(s));
     case CalendarYearPart:
-        return Decimal(YearOfMillennium(m, y));
+        return Decimal(FullYear(m, y));
     default:
         return {};
     }

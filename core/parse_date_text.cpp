@@ -67,11 +67,7 @@ CivilDate ParseDateText(std::string_view text)
 {
     const std::optional<CivilDate> date = ReadDateText(text);
     if (!date) {
-        std::string message;
-        message += '\'';
-        message += text;
-        message += "' is not a valid date and time";
-        throw EConvertError(message);
+        ThrowNotValid(text, "date and time");
     }
     return *date;
 }

@@ -1,6 +1,7 @@
 #include "pages/about_page.h"
 
 #include "build_info.h"
+#include "pages/page_colours.h"
 #include "pages/site_addresses.h"
 #include "pages/site_opener.h"
 #include "widgets/form_fonts.h"
@@ -18,11 +19,6 @@
 
 namespace chronavell {
 namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor Aqua(0, 255, 255);
-const QColor Violet(128, 0, 255);
-const QColor Lime(0, 255, 0);
 
 // A one-line caption, made as wide and high as its text when the page is first shown.
 TextLabel* PlaceCaption(QWidget* page, const char* name, QPoint topLeft, const QFont& font,

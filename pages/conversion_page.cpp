@@ -5,6 +5,7 @@
 #include "core/imperial_text.h"
 #include "core/parse_date_text.h"
 #include "core/read_iso_date.h"
+#include "pages/page_colours.h"
 #include "widgets/digit_field.h"
 #include "widgets/drop_down_list.h"
 #include "widgets/form_fonts.h"
@@ -29,9 +30,6 @@
 namespace chronavell {
 
 namespace {
-
-const QColor Navy(0, 0, 128);
-const QColor Lime(0, 255, 0);
 
 // The range a field's value is kept in, and the texts written when it falls outside.
 struct Bounds

@@ -113,11 +113,6 @@ void CurrentDatePage::copyImperialDate() const
     QGuiApplication::clipboard()->setText(imperialDate_->text());
 }
 
-QDate CurrentDatePage::pickedDay() const
-{
-    return picker_->date();
-}
-
 CivilDate CurrentDatePage::pickedDate() const
 {
     const QDate day = picker_->date();

@@ -26,7 +26,6 @@ class CurrentDatePage : public QWidget
 public:
     explicit CurrentDatePage(QWidget* parent = nullptr);
 
-    QDate pickedDay() const;
     // The picked day as the calendar core takes it, and the text of its Imperial date.
     CivilDate pickedDate() const;
     QString pickedImperialDate() const;

@@ -7,6 +7,7 @@
 #include "widgets/picture.h"
 #include "widgets/place_control.h"
 #include "widgets/shape.h"
+#include "widgets/tabbed_notebook.h"
 
 #include <QPushButton>
 
@@ -15,7 +16,7 @@
 namespace chronavell {
 namespace {
 
-constexpr int PageWidth = 437;
+constexpr int PageWidth = PageSize.width();
 // The strip's offset runs from showing its left end (0) to showing its right end.
 constexpr int LeftmostOffset = PageWidth - TimelineStrip::Width;
 constexpr int ScrollStep = 20;

@@ -1,22 +1,17 @@
 #include "pages/timeline_strip.h"
 
+#include "pages/page_colours.h"
 #include "pages/timeline_history.h"
 #include "widgets/form_fonts.h"
 #include "widgets/jpeg_decoder.h"
+#include "widgets/text_label.h"
 
 #include <QPainter>
-
-#include <algorithm>
 
 namespace chronavell {
 namespace {
 
 using namespace timeline;
-
-const QColor Red(255, 0, 0);
-const QColor Lime(0, 255, 0);
-const QColor Navy(0, 0, 128);
-const QColor Yellow(255, 255, 0);
 
 // Every mark is drawn within its own box, as a control of that size would be: nothing of an
 // outline or a caption strays beyond it.
@@ -64,13 +59,8 @@ public:
     void label(QPoint at, const char* text, const QFont& font, const QColor& colour)
     {
         constexpr int flags = Qt::AlignCenter | Qt::TextSingleLine;
-        const QString shown = QString::fromLatin1(text);
-        const QFontMetrics metrics(font);
-        const QSize laidOut = metrics.size(flags, shown);
-        const QRect inked = metrics.boundingRect(shown).translated(0, metrics.ascent());
-        const QSize extent(std::max(laidOut.width(), inked.right() + 1),
-                           std::max(laidOut.height(), inked.bottom() + 1));
-        caption(QRect(at, extent), text, font, colour, flags);
+        caption(QRect(at, TextExtent(font, flags, QString::fromLatin1(text))), text, font, colour,
+                flags);
     }
 
 private:

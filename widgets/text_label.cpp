@@ -41,14 +41,19 @@ void TextLabel::setShowMnemonic(bool on)
     }
 }
 
+QSize TextExtent(const QFont& font, int flags, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    const QSize laidOut = metrics.size(flags, text);
+    const QString shown = (flags & Qt::TextShowMnemonic) != 0 ? WithoutMnemonics(text) : text;
+    const QRect inked = metrics.boundingRect(shown).translated(0, metrics.ascent());
+    return {std::max(laidOut.width(), inked.right() + 1),
+            std::max(laidOut.height(), inked.bottom() + 1)};
+}
+
 void TextLabel::fitToText()
 {
-    const QFontMetrics metrics(font());
-    const QSize laidOut = metrics.size(drawFlags(), text());
-    const QString shown = showMnemonic_ ? WithoutMnemonics(text()) : text();
-    const QRect inked = metrics.boundingRect(shown).translated(0, metrics.ascent());
-    resize(std::max(laidOut.width(), inked.right() + 1),
-           std::max(laidOut.height(), inked.bottom() + 1));
+    resize(TextExtent(font(), drawFlags(), text()));
 }
 
 int TextLabel::drawFlags() const

@@ -8,6 +8,10 @@ namespace chronavell {
 // and "&&" is one ampersand.
 QString WithoutMnemonics(const QString& caption);
 
+// The extent of a text drawn with the given flags, the ink of every glyph included: the laid
+// out size leaves off what an italic leans past its last advance.
+QSize TextExtent(const QFont& font, int flags, const QString& text);
+
 // A caption drawn straight onto its parent in one colour, its text always plain: nothing in
 // it is read as markup, whatever it looks like. With mnemonics on, an ampersand underlines
 // the character after it and "&&" shows one ampersand, as a button's caption does; a plain

@@ -2,6 +2,7 @@
 #include "pages/site_addresses.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "support/shown_page.h"
 #include "widgets/jpeg_decoder.h"
 #include "widgets/picture.h"
 
@@ -22,12 +23,7 @@ namespace {
 class AboutPageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        page_.resize(437, 144);
-        page_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::ShowPage(page_)); }
     // A click where the desktop would deliver it: to the visible control under the point.
     void clickPage(QPoint at)
     {

@@ -2,6 +2,7 @@
 #include "pages/conversion_page.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "support/shown_page.h"
 #include "widgets/digit_field.h"
 
 #include <QAbstractItemView>
@@ -29,13 +30,7 @@ namespace {
 class ConversionPageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        page_.resize(437, 144);
-        page_.show();
-        page_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page_));
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::ShowPage(page_, true)); }
 
     DigitField* fieldNamed(const char* name) const
     {

@@ -1,5 +1,6 @@
 #include "pages/current_date_page.h"
 #include "support/qt_printers.h"
+#include "support/shown_page.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -21,13 +22,7 @@ namespace {
 class CurrentDatePageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        page_.resize(437, 144);
-        page_.show();
-        page_.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&page_));
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::ShowPage(page_, true)); }
 
     CurrentDatePage page_;
 

@@ -2,6 +2,7 @@
 #include "pages/site_addresses.h"
 #include "support/fake_platform.h"
 #include "support/qt_printers.h"
+#include "support/shown_page.h"
 
 #include <QTest>
 
@@ -13,12 +14,7 @@ namespace {
 class LinksPageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        page_.resize(437, 144);
-        page_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::ShowPage(page_)); }
 
     test_support::FakePlatform::RecordingOpener opener_;
     LinksPage page_{opener_};

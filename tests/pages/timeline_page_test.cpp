@@ -1,5 +1,6 @@
 #include "pages/timeline_history.h"
 #include "pages/timeline_page.h"
+#include "support/shown_page.h"
 #include "widgets/form_fonts.h"
 
 #include <QPushButton>
@@ -28,12 +29,7 @@ struct View
 class TimelinePageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        page_.resize(437, 144);
-        page_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page_));
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::ShowPage(page_)); }
 
     template <typename T = QWidget> T* find(const char* name) const
     {
