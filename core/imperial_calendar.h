@@ -36,6 +36,10 @@ constexpr double RoundHalfEven(double x)
     return static_cast<double>(whole);
 }
 
+static_assert(RoundHalfEven(0.5) == 0 && RoundHalfEven(1.5) == 2 && RoundHalfEven(2.5) == 2);
+static_assert(RoundHalfEven(-0.5) == 0 && RoundHalfEven(-1.5) == -2 && RoundHalfEven(-2.5) == -2);
+static_assert(RoundHalfEven(2.4) == 2 && RoundHalfEven(2.6) == 3 && RoundHalfEven(-2.6) == -3);
+
 // The year segment of a day by the format's formula: its place on a scale of about a
 // thousand steps per year. Month lengths and leap years play no part. The all-zero date of a
 // value outside the calendar is tolerated and gives -83.
@@ -104,6 +108,12 @@ struct ImperialDate
 
     friend constexpr bool operator==(const ImperialDate&, const ImperialDate&) = default;
 };
+
+static_assert(ImperialDate{9, 9999, 999, 99}.ok() && ImperialDate{}.ok());
+static_assert(!ImperialDate{10, 0, 0, 0}.ok() && !ImperialDate{-1, 0, 0, 0}.ok());
+static_assert(!ImperialDate{0, 10000, 0, 0}.ok() && !ImperialDate{0, -1, 0, 0}.ok());
+static_assert(!ImperialDate{0, 0, 1000, 0}.ok() && !ImperialDate{0, 0, -1, 0}.ok());
+static_assert(!ImperialDate{0, 0, 0, 100}.ok() && !ImperialDate{0, 0, 0, -1}.ok());
 
 // The Imperial date of a day. A year of four digits or more has its millennium counted;
 // below that the millennium is 0 and the year stands whole. A year past 9999 counts as the
