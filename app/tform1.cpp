@@ -12,13 +12,42 @@
 #include "widgets/png_file.h"
 #include "widgets/tabbed_notebook.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QIcon>
 #include <QShortcut>
 
+#include <algorithm>
+#include <vector>
+
 namespace chronavell {
 
 using namespace std::chrono_literals;
+
+namespace {
+
+// The icon in every size the program carries, the sizes installed for the desktop too: a
+// taskbar at twice the density then takes a sharper one instead of scaling the smallest up.
+// Each picture is read as PNG by name, so that no image plugin is asked whether it reads it.
+// The smallest comes first, as the window system lists them, so that a reader that stops
+// short of the whole list, as xprop does, has met every size by then.
+QIcon WindowIcon()
+{
+    const QDir pictures(QStringLiteral(":/assets"));
+    std::vector<QImage> sizes;
+    for (const QString& name : pictures.entryList({QStringLiteral("icon-*.png")}, QDir::Files)) {
+        sizes.push_back(ReadPng(pictures.filePath(name)));
+    }
+    std::sort(sizes.begin(), sizes.end(),
+              [](const QImage& a, const QImage& b) { return a.width() < b.width(); });
+    QIcon icon;
+    for (const QImage& size : sizes) {
+        icon.addPixmap(QPixmap::fromImage(size));
+    }
+    return icon;
+}
+
+} // namespace
 
 TForm1::TForm1(const Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,7 +73,7 @@ TForm1::TForm1(const Platform& platform, QWidget* parent)
     blinkCountdown_->setObjectName(QStringLiteral("Timer3"));
     setWindowTitle(QStringLiteral("--------------"));
     setFont(FormFont(SansSerifFace, 11));
-    setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/assets/icon-32.png")))));
+    setWindowIcon(WindowIcon());
     setFixedSize(445, 172);
     move(8, 9);
     setAccessibleName(QStringLiteral("Chronavell"));
@@ -143,11 +172,19 @@ void TForm1::showCaption(QTime time)
 
 // The dialog's modal showing runs a loop of its own: it starts from the event loop, not
 // inside the click, so that whoever pressed, a screen reader's press action among them, has
-// its answer at once and not when the dialog closes.
+// its answer at once and not when the dialog closes. Ctrl+Q there ends the program as it does
+// in the window: the dialog closes, then the window.
 void TForm1::SpeedButton3Click()
 {
     QMetaObject::invokeMethod(
-        this, [this] { guard_.run([this] { TFCheckDate::showModal(this); }); },
+        this,
+        [this] {
+            guard_.run([this] {
+                if (TFCheckDate::showModal(this) == TFCheckDate::Ending::Quit) {
+                    close();
+                }
+            });
+        },
         Qt::QueuedConnection);
 }
 

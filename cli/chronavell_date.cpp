@@ -4,11 +4,11 @@
 #include "cli/command_line.h"
 #include "cli/line_reader.h"
 #include "cli/output_buffer.h"
-#include "cli/shown_text.h"
 #include "core/date_value.h"
 #include "core/imperial_calendar.h"
 #include "core/imperial_text.h"
 #include "core/read_iso_date.h"
+#include "core/shown_text.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "cli/command_line.h"
 
-#include "cli/shown_text.h"
+#include "core/shown_text.h"
 
 #include <utility>
 

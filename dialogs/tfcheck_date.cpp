@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <array>
@@ -68,6 +69,9 @@ const std::array<ClassEntry, 10> Classes{{
      "that carry no Imperial date at all. An estimate only."},
 }};
 
+// The result of a showing ended with Ctrl+Q; closing it gives QDialog::Rejected.
+constexpr int QuitResult = QDialog::Accepted + 1;
+
 const char* const Class6NoteText = "Unsourced stretch: one standard year at most.";
 
 const QColor ExplanationYellow(255, 255, 0);
@@ -120,6 +124,8 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     close_->setCursor(Qt::PointingHandCursor);
     close_->setToolTip(QStringLiteral("Close this window"));
     connect(close_, &QToolButton::clicked, this, &TFCheckDate::SpeedButton1Click);
+    connect(new QShortcut(Qt::CTRL | Qt::Key_Q, this), &QShortcut::activated, this,
+            [this] { done(QuitResult); });
 
     auto* title = PlaceControl<TextLabel>(this, QStringLiteral("TitleLabel"), {16, 4, 186, 24});
     title->setText(QStringLiteral("Check Date Classes"));
@@ -154,14 +160,14 @@ TFCheckDate::TFCheckDate(QWidget* parent)
     rule->setFill(Qt::white);
 }
 
-void TFCheckDate::showModal(QWidget* parent)
+TFCheckDate::Ending TFCheckDate::showModal(QWidget* parent)
 {
     // A guarded pointer: should the parent go first and take its children with it, the
     // dialog is not deleted a second time.
     const QPointer<TFCheckDate> dialog = new TFCheckDate(parent);
     const auto destroy = qScopeGuard([&dialog] { delete dialog.data(); });
     dialog->centreOnScreen();
-    dialog->exec();
+    return dialog->exec() == QuitResult ? Ending::Quit : Ending::Closed;
 }
 
 void TFCheckDate::centreOnScreen()

@@ -16,11 +16,20 @@ class TFCheckDate : public QDialog
     Q_OBJECT
 
 public:
+    // How a showing ended: closed (the Close button, Escape, the close box), or with Ctrl+Q,
+    // the program's key for ending it, which the dialog's modal showing would otherwise keep
+    // from the window that opened it. The opener carries it out.
+    enum class Ending
+    {
+        Closed,
+        Quit
+    };
+
     explicit TFCheckDate(QWidget* parent = nullptr);
 
     // Creates the dialog over `parent`, shows it modally and destroys it afterwards, also
     // when showing it throws. The caller's timers go on ticking meanwhile.
-    static void showModal(QWidget* parent);
+    static Ending showModal(QWidget* parent);
 
     // Over the middle of the screen the parent window is on, not over the parent.
     void centreOnScreen();

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -118,6 +119,28 @@ TEST_F(Keyboard, HelpFromEveryPageAndCtrlQCloses)
     }
     EXPECT_TRUE(form_->isVisible());
     QTest::keyClick(form_.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form_->isVisible());
+}
+
+// Ctrl+Q ends the program from the dialog as well, which holds the keys while it is open: the
+// dialog closes, and the window after it.
+TEST_F(Keyboard, CtrlQInTheDialogClosesItAndTheWindow)
+{
+    QPointer<QWidget> dialog;
+    bool dialogEnded = false;
+    QTest::keyClick(form_.get(), Qt::Key_F1);
+    EXPECT_TRUE(test_support::WithModalDialog([&](QWidget& modal) {
+        dialog = &modal;
+        // The keys go to the dialog once it is the active window itself.
+        EXPECT_TRUE(QTest::qWaitFor([&modal] { return QApplication::activeWindow() == &modal; }));
+        QTest::keyClick(&modal, Qt::Key_Q, Qt::ControlModifier);
+        dialogEnded = !modal.isVisible();
+        if (!dialogEnded) {
+            modal.close();
+        }
+    }));
+    EXPECT_TRUE(dialogEnded);
+    EXPECT_TRUE(dialog.isNull());
     EXPECT_FALSE(form_->isVisible());
 }
 

@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <unistd.h>
@@ -345,6 +348,36 @@ TEST_F(MainWindow, WindowAndNotebookGeometry)
         EXPECT_EQ(find<QWidget>(p.Name)->geometry(), p.Geometry) << p.Name;
     }
     EXPECT_FALSE(find<QPushButton>("Button1")->isVisible());
+}
+
+// The window offers the desktop its icon in every size installed for it, smallest first,
+// each one the picture drawn for that size, not another scaled; at twice the density the
+// picture of twice the size serves.
+TEST_F(MainWindow, IconInEverySizeInstalled)
+{
+    const QIcon icon = start().windowIcon();
+    const QList<int> installed = {CHRONAVELL_ICON_SIZES};
+    ASSERT_TRUE(std::is_sorted(installed.begin(), installed.end()));
+    QList<int> offered;
+    for (const QSize size : icon.availableSizes()) {
+        EXPECT_EQ(size.width(), size.height());
+        offered.push_back(size.width());
+    }
+    EXPECT_EQ(offered, installed);
+    for (const int size : installed) {
+        const QImage drawn = QImage(QStringLiteral(":/assets/icon-%1.png").arg(size))
+                                 .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(drawn.isNull()) << size;
+        EXPECT_EQ(
+            icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+            drawn)
+            << size;
+        if (installed.contains(2 * size)) {
+            EXPECT_EQ(icon.pixmap(QSize(size, size), 2.0).toImage().size(),
+                      QSize(2 * size, 2 * size))
+                << size;
+        }
+    }
 }
 
 } // namespace

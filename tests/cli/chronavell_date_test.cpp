@@ -30,6 +30,15 @@ std::string IsoText(std::int64_t dayNumber)
     return text.data();
 }
 
+// A character from U+0800 to U+FFFF as UTF-8, for those a literal of the source may not hold:
+// the ones that turn the direction of the source line round.
+std::string Utf8(char32_t point)
+{
+    return {static_cast<char>(0xE0U | (point >> 12U)),
+            static_cast<char>(0x80U | ((point >> 6U) & 0x3FU)),
+            static_cast<char>(0x80U | (point & 0x3FU))};
+}
+
 // Where two outputs of thousands of lines part, for a readable failure.
 std::string FirstDifference(const std::string& actual, const std::string& expected)
 {
@@ -180,6 +189,15 @@ TEST(ChronavellDate, ArgumentsAndExitStatus)
         {{"--class", "\xc2\x9b"},
          "",
          "the class of '--class \\xc2\\x9b' is no digit from 0 to 9\n",
+         2},
+        // Nor may an override turn the rest of the line round, or a separator break it.
+        {{"--class=" + Utf8(0x202E) + "1"},
+         "",
+         "the class of '--class=\\xe2\\x80\\xae1' is no digit from 0 to 9\n",
+         2},
+        {{"--x" + Utf8(0x2066) + Utf8(0x2029)},
+         "",
+         "unknown option '--x\\xe2\\x81\\xa6\\xe2\\x80\\xa9'\n",
          2},
         // The cut counts what is shown, never splits an escape or a character, and marks
         // itself.

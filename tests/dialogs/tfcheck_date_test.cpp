@@ -20,8 +20,10 @@ namespace chronavell {
 namespace {
 
 // Opens the dialog as the main window does and runs `action` once its modal loop runs. The
-// showing must then end; a watchdog ends a forgotten one so a failure cannot hang.
-QPointer<TFCheckDate> ShowAndRun(QWidget* parent, const std::function<void(TFCheckDate&)>& action)
+// showing must then end; a watchdog ends a forgotten one so a failure cannot hang. How it
+// ended is left in `ending` when one is given.
+QPointer<TFCheckDate> ShowAndRun(QWidget* parent, const std::function<void(TFCheckDate&)>& action,
+                                 TFCheckDate::Ending* ending = nullptr)
 {
     QPointer<TFCheckDate> shown;
     QTimer::singleShot(0, [&] {
@@ -38,7 +40,10 @@ QPointer<TFCheckDate> ShowAndRun(QWidget* parent, const std::function<void(TFChe
         }
     });
     watchdog.start(3000);
-    TFCheckDate::showModal(parent);
+    const TFCheckDate::Ending ended = TFCheckDate::showModal(parent);
+    if (ending != nullptr) {
+        *ending = ended;
+    }
     return shown;
 }
 
@@ -80,6 +85,57 @@ TEST(CheckDateDialog, CloseButtonAndCloseBoxEndTheShowingAndDestroyIt)
         const QRect screen = main.screen()->geometry();
         EXPECT_EQ(frame.topLeft(), QPoint((screen.width() - frame.width()) / 2,
                                           (screen.height() - frame.height()) / 2));
+    }
+}
+
+// Ctrl+Q, which ends the program from anywhere, ends the showing too and tells the opener to
+// carry it out; every other way out is a plain close.
+TEST(CheckDateDialog, CtrlQEndsTheShowingAsAskingToQuit)
+{
+    struct Way
+    {
+        const char* Name = nullptr;
+        std::function<void(TFCheckDate&)> Press;
+        TFCheckDate::Ending Ending = TFCheckDate::Ending::Closed;
+    };
+    const auto key = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
+        return [pressed, modifiers](TFCheckDate& dialog) {
+            // A dialog counts as active with its opener; the keys go to it once it is the
+            // active window itself.
+            EXPECT_TRUE(
+                QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+            QTest::keyClick(&dialog, pressed, modifiers);
+        };
+    };
+    const Way ways[] = {
+        {"Ctrl+Q", key(Qt::Key_Q, Qt::ControlModifier), TFCheckDate::Ending::Quit},
+        {"Escape", key(Qt::Key_Escape, Qt::NoModifier), TFCheckDate::Ending::Closed},
+        {"Close",
+         [](TFCheckDate& dialog) {
+             QTest::mouseClick(dialog.findChild<QToolButton*>("SpeedButton1"), Qt::LeftButton);
+         },
+         TFCheckDate::Ending::Closed},
+        {"close box",
+         [](TFCheckDate& dialog) {
+             QCloseEvent closeBox;
+             QApplication::sendEvent(&dialog, &closeBox);
+         },
+         TFCheckDate::Ending::Closed},
+    };
+    for (const Way& way : ways) {
+        MainWindowStandIn main;
+        bool ended = false;
+        auto ending = TFCheckDate::Ending::Closed;
+        const QPointer<TFCheckDate> dialog = ShowAndRun(
+            &main,
+            [&](TFCheckDate& open) {
+                way.Press(open);
+                ended = !open.isVisible();
+            },
+            &ending);
+        EXPECT_TRUE(ended) << way.Name;
+        EXPECT_EQ(ending, way.Ending) << way.Name;
+        EXPECT_TRUE(dialog.isNull()) << way.Name;
     }
 }
 

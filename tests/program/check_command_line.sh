@@ -68,6 +68,27 @@ done
 [ "$(cat err)" = 'chronavell: no display could be opened: DISPLAY is ":9999", WAYLAND_DISPLAY is "no-such-compositor"' ] \
     || fail "the line does not say what was tried: $(cat err)"
 
+# A display asked for on the command line is the one that failed, whatever DISPLAY says: the
+# line names it in DISPLAY's place, the last one given as Qt's X11 platform takes it.
+for arguments in "-display :98" "DISPLAY=:9999 -display :97 --display :98"; do
+    # shellcheck disable=SC2086 # the arguments are separate words on purpose
+    run $arguments
+    [ "$status" -eq 1 ] || fail "with $arguments: status $status, not 1: $(cat err)"
+    [ "$(cat err)" = 'chronavell: no display could be opened: -display is ":98", WAYLAND_DISPLAY is not set' ] \
+        || fail "with $arguments: the display asked for goes unnamed: $(cat err)"
+done
+
+# What the line quotes from the environment cannot steer the terminal, and a runaway value is
+# cut at 80 characters, not in the middle of one: a C1 CSI, a byte that is no UTF-8 and a
+# right-to-left override are escaped.
+run DISPLAY="$(printf ':\xc2\x9b\x9b\xe2\x80\xae')"
+[ "$(cat err)" = 'chronavell: no display could be opened: DISPLAY is ":\xc2\x9b\x9b\xe2\x80\xae", WAYLAND_DISPLAY is not set' ] \
+    || fail "DISPLAY is not escaped: $(cat err)"
+run DISPLAY="$(printf 'é%.0s' {1..100})" -display "$(printf 'é%.0s' {1..100})"
+many=$(printf 'é%.0s' {1..80})
+[ "$(cat err)" = "chronavell: no display could be opened: -display is \"$many…\", WAYLAND_DISPLAY is not set" ] \
+    || fail "a long display name is not cut: $(cat err)"
+
 # A platform Qt has no plugin for is no missing display: the line names the platform, and Qt's
 # own lines, which list the platforms there are, follow it. The option wins over a variable
 # that names a platform that would work.
@@ -85,6 +106,35 @@ for settings in "QT_QPA_PLATFORM=offscreen -platform nonesuch" "QT_QPA_PLATFORM=
     [ ! -s out ] || fail "$what: wrote to standard output"
     ! compgen -G "$scratch/core*" >/dev/null || fail "$what: left a core file"
 done
+
+# A runaway platform name is quoted cut short, in the line and in Qt's own lines, which keep
+# the rest of what they say: not 200 KB of it. Qt reads a platform name as Latin-1: a lone
+# byte 0x9b is a C1 CSI to it, which must not reach the terminal. Qt's list of the platforms
+# there are is longer than any quote and stays whole.
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+x80=${long:0:80}
+run -platform "$long"
+[ "$status" -eq 1 ] || fail "with a long platform name: status $status, not 1"
+[ "$(wc -c <err)" -lt 2000 ] || fail "a long platform name made $(wc -c <err) bytes of messages"
+[ "$(head -n 1 err)" = "chronavell: no platform named \"$x80…\" is available" ] \
+    || fail "a long platform name is not cut: $(head -c 300 err)"
+grep -qx "qt.qpa.plugin: Could not find the Qt platform plugin \"$x80…\" in \"\"" err \
+    || fail "a long platform name is not cut in Qt's line: $(head -c 600 err)"
+[ "$(grep -c "$x80" err)" -eq 2 ] || fail "the long platform name is shown elsewhere: $(cat err)"
+grep -E '^Available platform plugins are: .*offscreen.*\.$' err | grep -Eq '.{81}' \
+    || fail "Qt's list of platforms is cut or lost: $(cat err)"
+run -platform "$(printf 'a\x9b[31m')"
+[ "$(head -n 1 err)" = 'chronavell: no platform named "a\xc2\x9b[31m" is available' ] \
+    || fail "a CSI in the platform name is not escaped: $(head -n 1 err | od -c)"
+grep -qF 'Could not find the Qt platform plugin "a\xc2\x9b[31m" in ""' err \
+    || fail "a CSI in the platform name is not escaped in Qt's line: $(od -c err)"
+! LC_ALL=C grep -qP '\xc2[\x80-\x9f]' err || fail "a C1 character reached the terminal: $(od -c err)"
+# Qt's X11 platform, tried after the unknown one, quotes the display asked for in a line of
+# its own: that quote is cut as well.
+run -platform "nonesuch;xcb" -display "$long"
+[ "$(wc -c <err)" -lt 2000 ] || fail "a long display name made $(wc -c <err) bytes of messages"
+grep -qx "qt.qpa.xcb: could not connect to display $x80…" err \
+    || fail "a long display name is not cut in Qt's line: $(head -c 600 err)"
 
 # Qt's standard options still work, and an argument nobody knows is ignored: on the offscreen
 # platform the window needs no display and runs until it is stopped.

@@ -1,4 +1,4 @@
-#include "cli/shown_text.h"
+#include "core/shown_text.h"
 
 namespace chronavell {
 namespace {
@@ -41,47 +41,84 @@ std::size_t CharacterLength(std::string_view text)
     return length;
 }
 
-} // namespace
+// The code point of the well-formed character of `length` bytes that `text` starts with.
+char32_t CodePoint(std::string_view text, std::size_t length)
+{
+    constexpr unsigned leadBits[] = {0x7FU, 0x7FU, 0x1FU, 0x0FU, 0x07U};
+    char32_t point = static_cast<unsigned char>(text[0]) & leadBits[length];
+    for (std::size_t i = 1; i < length; ++i) {
+        point = (point << 6U) | (static_cast<unsigned char>(text[i]) & 0x3FU);
+    }
+    return point;
+}
 
-std::string ShownText(std::string_view text)
+// Whether the character is written as escapes: a control character, or one that changes the
+// direction of the text after it or ends the line where it stands.
+bool Escaped(char32_t point)
+{
+    return point < 0x20U || (point >= 0x7FU && point <= 0x9FU) ||
+           (point >= 0x2028U && point <= 0x202EU) || (point >= 0x2066U && point <= 0x2069U);
+}
+
+// What one pass over the text gives: the text as shown, or the raw text up to the cut.
+enum class Written
+{
+    Escapes,
+    Raw
+};
+
+std::string Show(std::string_view text, std::size_t limit, Written written)
 {
     constexpr std::string_view hexDigits = "0123456789abcdef";
     std::string shown;
     std::size_t characters = 0;
     while (!text.empty()) {
         const std::size_t length = CharacterLength(text);
-        const auto lead = static_cast<unsigned char>(text[0]);
-        // A C1 character is the lead byte 0xC2 and a second byte below 0xA0.
-        const bool control =
-            lead < 0x20U || lead == 0x7FU ||
-            (length == 2 && lead == 0xC2U && static_cast<unsigned char>(text[1]) < 0xA0U);
+        // A byte that starts no character is escaped alone: the bytes after it may start one.
+        const std::size_t bytes = length == 0 ? 1 : length;
+        const std::string_view raw = text.substr(0, bytes);
         std::string piece;
         std::size_t pieceCharacters = 1;
-        if (length == 0 || control) {
-            // A byte that starts no character is escaped alone: the bytes after it may start one.
-            const std::size_t bytes = length == 0 ? 1 : length;
-            for (const char c : text.substr(0, bytes)) {
+        if (length == 0 || Escaped(CodePoint(raw, length))) {
+            for (const char c : raw) {
                 const auto byte = static_cast<unsigned char>(c);
                 piece += "\\x";
                 piece += hexDigits[byte >> 4U];
                 piece += hexDigits[byte & 0xFU];
             }
             pieceCharacters = piece.size();
-        } else if (lead == '\\') {
+        } else if (raw == "\\") {
             piece = "\\\\";
             pieceCharacters = 2;
         } else {
-            piece = text.substr(0, length);
+            piece = raw;
         }
-        if (characters + pieceCharacters > ShownCharacters) {
+        if (characters + pieceCharacters > limit) {
             shown += "\u2026";
             break;
         }
-        shown += piece;
+        shown += written == Written::Escapes ? piece : std::string(raw);
         characters += pieceCharacters;
-        text.remove_prefix(length == 0 ? 1 : length);
+        text.remove_prefix(bytes);
     }
     return shown;
+}
+
+} // namespace
+
+std::string ShownText(std::string_view text)
+{
+    return Show(text, ShownCharacters, Written::Escapes);
+}
+
+std::string EscapedText(std::string_view text)
+{
+    return Show(text, std::string_view::npos, Written::Escapes);
+}
+
+std::string CutText(std::string_view text)
+{
+    return Show(text, ShownCharacters, Written::Raw);
 }
 
 } // namespace chronavell
