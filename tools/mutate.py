@@ -124,7 +124,8 @@ def plant(text: str, fault: Fault) -> str:
 
 
 def run(command, cwd, limit=None):
-    return subprocess.run(command, cwd=cwd, capture_output=True, text=True, timeout=limit)
+    return subprocess.run(command, cwd=cwd, capture_output=True, text=True, errors="replace",
+                          timeout=limit)
 
 
 def prepare(work: pathlib.Path) -> pathlib.Path:

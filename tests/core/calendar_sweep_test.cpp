@@ -5,6 +5,7 @@
 #include "core/date_value.h"
 #include "core/imperial_date.h"
 #include "core/imperial_text.h"
+#include "support/independent_calendar.h"
 
 #include <gtest/gtest.h>
 
@@ -16,25 +17,8 @@
 namespace chronavell {
 namespace {
 
-int ExtendedSegment(int month, int day)
-{
-    const long double sum = (month - 1) * 30.41667L + day;
-    return static_cast<int>(std::nearbyintl(sum * 2.739726L));
-}
-
-std::string ExpectedText(int year, int month, int day)
-{
-    std::string segment = std::to_string(ExtendedSegment(month, day));
-    if (segment.size() < 3) {
-        segment.insert(0, 3 - segment.size(), '0');
-    }
-    std::string yearText = std::to_string(year);
-    if (yearText.size() > 3) {
-        yearText.erase(0, yearText.size() - 3);
-    }
-    const int millennium = year >= 1000 ? year / 1000 + 1 : 0;
-    return "0" + segment + yearText + ".M " + std::to_string(millennium);
-}
+using test_support::IndependentImperialText;
+using test_support::IndependentSegment;
 
 TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
 {
@@ -60,7 +44,8 @@ TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
                     readBack = {(year < 10 ? 20 : 200) + year, 2, 6};
                 }
                 if (split != CivilDate{year, month, day} ||
-                    text != ExpectedText(year, month, day) || ReadImperialDay(text) != readBack) {
+                    text != IndependentImperialText(year, month, day) ||
+                    ReadImperialDay(text) != readBack) {
                     ADD_FAILURE() << year << "-" << month << "-" << day << ": split " << split.Year
                                   << "-" << split.Month << "-" << split.Day << ", text " << text;
                     ASSERT_LT(++failures, 20);
@@ -75,17 +60,17 @@ TEST(CalendarSweep, EveryDayOfYearsOneTo9999)
 // January, and one past 31 December's names none: worked out here by walking the days.
 TEST(CalendarSweep, EverySegmentOfACommonAndALeapYear)
 {
-    ASSERT_EQ(ExtendedSegment(2, 6), 100);
+    ASSERT_EQ(IndependentSegment(2, 6), 100);
     const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (const int year : {2005, 2004}) {
         for (int segment = 0; segment <= 1003; ++segment) {
             std::optional<CivilDate> expected;
-            if (segment <= ExtendedSegment(12, 31)) {
+            if (segment <= IndependentSegment(12, 31)) {
                 expected = CivilDate{year, 1, 1};
                 for (int month = 1; month <= 12; ++month) {
                     const int length = month == 2 && year % 4 == 0 ? 29 : lengths[month - 1];
                     for (int day = 1; day <= length; ++day) {
-                        if (ExtendedSegment(month, day) <= segment) {
+                        if (IndependentSegment(month, day) <= segment) {
                             expected = CivilDate{year, month, day};
                         }
                     }
