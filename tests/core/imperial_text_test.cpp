@@ -39,6 +39,8 @@ TEST(ReadImperialDate, Shapes)
     for (const char* text : refused) {
         EXPECT_FALSE(ReadImperialDate(text).has_value()) << "accepted '" << text << "'";
     }
+    // The digit run ends with the text, whatever follows it in memory.
+    EXPECT_FALSE(ReadImperialDate(std::string_view("03470055", 7)).has_value());
 }
 
 TEST(ReadImperialDate, EveryDayReadsBackAsItsOwnParts)
@@ -100,7 +102,8 @@ TEST(ImperialText, WritesPartsAsTheDateTextDoes)
     for (const Case& c :
          {Case{{0, 347, 5, 3}, "0347005.M 3"}, Case{{7, 3, 45, 0}, "700345.M 0"},
           Case{{9, 999, 0, 41}, "9999000.M 41"}, Case{{0, 1002, 999, 10}, "01002999.M 10"},
-          Case{{3, 0, 5, 1}, "3000005.M 1"}, Case{{0, 458, 100, 0}, "0458100.M 0"}}) {
+          Case{{3, 0, 5, 1}, "3000005.M 1"}, Case{{0, 458, 100, 0}, "0458100.M 0"},
+          Case{{0, 1000, 5, 3}, "01000005.M 3"}, Case{{0, 2000, 5, 3}, "02000005.M 3"}}) {
         EXPECT_EQ(ImperialText(c.Parts), c.Text);
         EXPECT_EQ(ReadImperialDate(c.Text), c.Parts) << c.Text;
     }
