@@ -295,8 +295,8 @@ TEST(InOutError, FromErrno)
          {Case{EACCES, 5, "File access denied"}, Case{EPERM, 5, "File access denied"},
           Case{ENOENT, 2, "File not found"}, Case{ENAMETOOLONG, 3, "Invalid filename"},
           Case{EMFILE, 4, "Too many open files"}, Case{ENFILE, 4, "Too many open files"},
-          Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "I/O error 5"},
-          Case{EISDIR, EISDIR, "I/O error 21"}}) {
+          Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "Input/output error"},
+          Case{EISDIR, EISDIR, "Is a directory"}, Case{4096, 4096, "I/O error 4096"}}) {
         const EInOutError error = EInOutError::fromErrno(c.Errno);
         EXPECT_EQ(error.ErrorCode, c.Code) << c.Errno;
         EXPECT_STREQ(error.what(), c.Message) << c.Errno;
