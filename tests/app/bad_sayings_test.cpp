@@ -60,6 +60,9 @@ TEST(BadSayingsFile, EveryKindOfBadFile)
         {"a link to a file that fails to read",
          [](const fs::path& f) { fs::create_symlink("/proc/self/mem", f); }, "",
          "Input/output error."},
+        {"a link to a file that never ends",
+         [](const fs::path& f) { fs::create_symlink("/proc/self/pagemap", f); }, "",
+         "Input/output error."},
     };
     for (const BadFile& c : cases) {
         test_support::FakePlatform fake;

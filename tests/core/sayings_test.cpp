@@ -142,6 +142,30 @@ TEST_F(SayingsFile, SparseFileLoadsWithoutReadingItsHoles)
               (std::vector<std::string>{first, "second", std::string(MaxSayingBytes, '\0')}));
 }
 
+// The process's page map poses as a regular file and reads as hundreds of GiB of NUL bytes
+// that no seek can pass over. The load gives up at its limit, neither before nor much after,
+// and says so as an input/output error.
+TEST_F(SayingsFile, FileThatNeverEndsIsAnInputOutputError)
+{
+    const fs::path file = folder_ / "Sayings.txt";
+    fs::create_symlink("/proc/self/pagemap", file);
+    const std::uint64_t before = BytesRead();
+    int code = 0;
+    std::string message;
+    SayingsTable table;
+    try {
+        LoadSayings(table, file);
+    } catch (const EInOutError& error) {
+        code = error.ErrorCode;
+        message = error.what();
+    }
+    const std::uint64_t read = BytesRead() - before;
+    EXPECT_EQ(code, EIO);
+    EXPECT_EQ(message, "Input/output error");
+    EXPECT_GE(read, MaxSayingsReadBytes);
+    EXPECT_LE(read, MaxSayingsReadBytes + (std::uint64_t{1} << 20U));
+}
+
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
 {
     std::string bytes;
