@@ -155,6 +155,27 @@ void TForm1::FormShow()
     }
 }
 
+void TForm1::LoadSayings()
+{
+    sayingsFailure_ = nullptr;
+    try {
+        chronavell::LoadSayings(sayings_, platform_.Executable.directory() / "Sayings.txt");
+    } catch (...) {
+        sayingsFailure_ = std::current_exception();
+        throw;
+    }
+}
+
+// A file that could not be read leaves no saying to pick, yet it is not missing: a click says
+// again what kept it from being read.
+void TForm1::Button1Click()
+{
+    if (sayingsFailure_) {
+        std::rethrow_exception(sayingsFailure_);
+    }
+    currentDate_->showSaying(PickSaying());
+}
+
 void TForm1::DateTimePickerChange()
 {
     showCaption(platform_.TheClock.localNow().time());

@@ -14,6 +14,8 @@
 
 #include <QMainWindow>
 
+#include <exception>
+
 namespace chronavell {
 
 class SecondTicker;
@@ -49,7 +51,7 @@ private:
     void FormShow();
     void DateTimePickerChange();
     void Timer1Timer() { showCaption(platform_.TheClock.localNow().time()); }
-    void Button1Click() { currentDate_->showSaying(PickSaying()); }
+    void Button1Click();
     void SpeedButton1MouseDown() { startBlink(); }
     void SpeedButton2MouseDown() { startBlink(); }
     void SpeedButton3Click();
@@ -57,10 +59,7 @@ private:
     void Timer2Timer() { startBlink(); }
     void Timer3Timer();
     void PlaceYouRHere(int millennium) { timeline_->PlaceYouRHere(millennium); }
-    void LoadSayings()
-    {
-        chronavell::LoadSayings(sayings_, platform_.Executable.directory() / "Sayings.txt");
-    }
+    void LoadSayings();
     std::string PickSaying() const
     {
         return chronavell::PickSaying(sayings_, platform_.TheClock.utcMillisecondOfDay());
@@ -75,6 +74,8 @@ private:
     Platform platform_;
     ErrorGuard guard_;
     SayingsTable sayings_;
+    // Why the sayings file could not be read, when it could not.
+    std::exception_ptr sayingsFailure_;
     CaptionTimeFormat timeFormat_;
     bool started_ = false;
 

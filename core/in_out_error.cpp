@@ -1,6 +1,7 @@
 #include "core/in_out_error.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace chronavell {
 namespace {
@@ -56,10 +57,14 @@ EInOutError EInOutError::fromErrno(int error)
         return EInOutError(4);
     case ENOSPC:
         return EInOutError(101);
-    default:
-        // The errno's own number may coincide with one of the codes above (EIO is 5):
-        // the generic message keeps such a failure from posing as another.
-        return {error, GenericMessage(error)};
+    default: {
+        // The errno's own number may coincide with one of the codes above (EIO is 5), so
+        // such a failure says what the system said rather than pose as another. The text is
+        // the untranslated one: every other message of the program is English, and the
+        // locale the toolkit sets would otherwise choose its language.
+        const char* const description = ::strerrordesc_np(error);
+        return {error, description != nullptr ? description : GenericMessage(error)};
+    }
     }
 }
 

@@ -17,7 +17,8 @@ public:
     EInOutError(int errorCode, const std::string& message);
 
     // The operating system's errno, mapped to the codes above where one fits; an errno
-    // without a counterpart keeps its own value and reads "I/O error <errno>".
+    // without a counterpart keeps its own value and reads as the system describes it
+    // ("Input/output error"), or "I/O error <errno>" when the system knows no such errno.
     static EInOutError fromErrno(int error);
 
     int ErrorCode;

@@ -66,7 +66,7 @@ void LoadSayings(SayingsTable& table, const std::filesystem::path& file)
     if (!file.is_absolute()) {
         return;
     }
-    TextLineReader reader(file);
+    TextLineReader reader(file, MaxSayingsReadBytes);
     if (!reader.hasFile()) {
         return;
     }

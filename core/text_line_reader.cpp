@@ -93,7 +93,8 @@ void PassHoles(int descriptor)
 
 } // namespace
 
-TextLineReader::TextLineReader(const std::filesystem::path& file) : input_(-1, BufferSize)
+TextLineReader::TextLineReader(const std::filesystem::path& file, std::uint64_t readLimit)
+    : input_(-1, BufferSize), readLimit_(readLimit)
 {
     // Opened once the buffer is there, so that a failed allocation leaves no descriptor open.
     input_.setDescriptor(OpenRegularFile(file));
@@ -117,6 +118,10 @@ bool TextLineReader::fill()
     const ssize_t count = input_.fillFrom(0);
     if (count < 0) {
         Throw(errno);
+    }
+    bytesRead_ += static_cast<std::uint64_t>(count);
+    if (bytesRead_ > readLimit_) {
+        Throw(EIO);
     }
     position_ = 0;
     end_ = static_cast<std::size_t>(count);

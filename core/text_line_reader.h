@@ -3,6 +3,7 @@
 #include "core/descriptor_input.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -17,10 +18,14 @@ namespace chronavell {
 // takes its name meanwhile. Only a regular file is read: anything else at the path (nothing, a
 // directory, a pipe, a device) leaves the reader without a file, and the open never waits for
 // a pipe's writer. Every failure of the operating system throws EInOutError.
+//
+// A file may still pose as regular and never end. The reader reads at most `readLimit` bytes
+// of it over its life, rewinds included; a read that goes past them throws EInOutError for an
+// input/output error, so that no file can keep the reader busy for ever.
 class TextLineReader
 {
 public:
-    explicit TextLineReader(const std::filesystem::path& file);
+    TextLineReader(const std::filesystem::path& file, std::uint64_t readLimit);
     ~TextLineReader();
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
@@ -45,6 +50,8 @@ private:
     bool fill();
 
     DescriptorInput input_;
+    std::uint64_t readLimit_;
+    std::uint64_t bytesRead_ = 0;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
 };

@@ -26,7 +26,8 @@ struct BadFile
     const char* Name;
     // Makes the thing at the path; the folder is the program's.
     std::function<void(const fs::path&)> Make;
-    // What the saying label shows after the start, or the error box's text.
+    // What the saying label shows after the start and after a click, and the error box's
+    // text, which the start shows and each click shows again.
     QString Shown;
     QString Reported;
 };
@@ -55,6 +56,13 @@ TEST(BadSayingsFile, EveryKindOfBadFile)
          "\"CafÃ été\"", ""},
         {"50 MiB in one line", [&](const fs::path& f) { WriteBytes(f, fiftyMiB); },
          "\"" + QString(4095, u'x'), ""},
+        // Read at offset 0 the process's own memory fails: nothing is mapped there.
+        {"a link to a file that fails to read",
+         [](const fs::path& f) { fs::create_symlink("/proc/self/mem", f); }, "",
+         "Input/output error."},
+        {"a link to a file that never ends",
+         [](const fs::path& f) { fs::create_symlink("/proc/self/pagemap", f); }, "",
+         "Input/output error."},
     };
     for (const BadFile& c : cases) {
         test_support::FakePlatform fake;
@@ -77,6 +85,9 @@ TEST(BadSayingsFile, EveryKindOfBadFile)
         EXPECT_EQ(form->windowTitle(), "[0347005.M 3] : 19:07:06") << c.Name;
         QTest::mouseClick(form->findChild<QWidget*>("SayingArea"), Qt::LeftButton);
         EXPECT_EQ(saying->text(), c.Shown) << c.Name;
+        EXPECT_EQ(fake.Reporter.Messages.join("|"),
+                  c.Reported.isEmpty() ? "" : c.Reported + "|" + c.Reported)
+            << c.Name;
         form.reset();
         fs::remove_all(folder);
     }

@@ -142,6 +142,30 @@ TEST_F(SayingsFile, SparseFileLoadsWithoutReadingItsHoles)
               (std::vector<std::string>{first, "second", std::string(MaxSayingBytes, '\0')}));
 }
 
+// The process's page map poses as a regular file and reads as hundreds of GiB of NUL bytes
+// that no seek can pass over. The load gives up at its limit, neither before nor much after,
+// and says so as an input/output error.
+TEST_F(SayingsFile, FileThatNeverEndsIsAnInputOutputError)
+{
+    const fs::path file = folder_ / "Sayings.txt";
+    fs::create_symlink("/proc/self/pagemap", file);
+    const std::uint64_t before = BytesRead();
+    int code = 0;
+    std::string message;
+    SayingsTable table;
+    try {
+        LoadSayings(table, file);
+    } catch (const EInOutError& error) {
+        code = error.ErrorCode;
+        message = error.what();
+    }
+    const std::uint64_t read = BytesRead() - before;
+    EXPECT_EQ(code, EIO);
+    EXPECT_EQ(message, "Input/output error");
+    EXPECT_GE(read, MaxSayingsReadBytes);
+    EXPECT_LE(read, MaxSayingsReadBytes + (std::uint64_t{1} << 20U));
+}
+
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
 {
     std::string bytes;
@@ -295,8 +319,8 @@ TEST(InOutError, FromErrno)
          {Case{EACCES, 5, "File access denied"}, Case{EPERM, 5, "File access denied"},
           Case{ENOENT, 2, "File not found"}, Case{ENAMETOOLONG, 3, "Invalid filename"},
           Case{EMFILE, 4, "Too many open files"}, Case{ENFILE, 4, "Too many open files"},
-          Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "I/O error 5"},
-          Case{EISDIR, EISDIR, "I/O error 21"}}) {
+          Case{ENOSPC, 101, "Disk full"}, Case{EIO, EIO, "Input/output error"},
+          Case{EISDIR, EISDIR, "Is a directory"}, Case{4096, 4096, "I/O error 4096"}}) {
         const EInOutError error = EInOutError::fromErrno(c.Errno);
         EXPECT_EQ(error.ErrorCode, c.Code) << c.Errno;
         EXPECT_STREQ(error.what(), c.Message) << c.Errno;

@@ -55,7 +55,8 @@ done
 holds() { entries "$folder/$1"_*.deb | grep -v '^d' | cut -d' ' -f3- | sort; }
 window_files=$(holds chronavell)
 converter_files=$(holds chronavell-date)
-for path in ./usr/lib/chronavell/chronavell ./usr/lib/chronavell/Sayings.txt \
+for path in ./usr/lib/chronavell/chronavell ./etc/chronavell/Sayings.txt \
+    './usr/lib/chronavell/Sayings.txt -> /etc/chronavell/Sayings.txt' \
     './usr/bin/chronavell -> ../lib/chronavell/chronavell' \
     ./usr/share/applications/org.chronavell.chronavell.desktop \
     ./usr/share/metainfo/org.chronavell.chronavell.metainfo.xml \
@@ -70,8 +71,14 @@ for path in ./usr/bin/chronavell-date ./usr/share/man/man1/chronavell-date.1.gz 
 done
 ! grep -E 'chronavell-date|bash-completion' <<<"$window_files" \
     || fail "chronavell holds the converter's files"
-! grep -E '/lib/chronavell|applications|icons|metainfo|man1/chronavell\.' <<<"$converter_files" \
+! grep -E '/lib/chronavell|/etc/|applications|icons|metainfo|man1/chronavell\.' <<<"$converter_files" \
     || fail "chronavell-date holds the window program's files"
+# The sayings, and nothing else, are the administrator's: dpkg keeps a local edit of them.
+conffiles() { dpkg-deb --ctrl-tarfile "$folder/$1"_*.deb | tar -xO ./conffiles 2>/dev/null || true; }
+[ "$(conffiles chronavell)" = /etc/chronavell/Sayings.txt ] \
+    || fail "chronavell's configuration files are '$(conffiles chronavell)', not its sayings"
+[ -z "$(conffiles chronavell-date)" ] \
+    || fail "chronavell-date has configuration files: $(conffiles chronavell-date)"
 
 field() { dpkg-deb -f "$folder/$1"_*.deb "$2"; }
 grep -q libqt6widgets6 <<<"$(field chronavell Depends)" \
