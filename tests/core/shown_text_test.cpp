@@ -69,9 +69,12 @@ const Case Cases[] = {
     {"\xc3"
      "a\xe2\x80",
      R"(\xc3a\xe2\x80)"},
-    // Characters of every length are kept, the last code point too.
+    // Characters of every length are kept, the last code point too, and the first and last
+    // lead byte of each length; a byte that leads no character is escaped.
     {"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf",
      "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf"},
+    {"\xdf\xbf|\xe0\xa0\x80|\xef\xbf\xbd", "\xdf\xbf|\xe0\xa0\x80|\xef\xbf\xbd"},
+    {"\x80|\xf5\x80\x80\x80", R"(\x80|\xf5\x80\x80\x80)"},
     // What reorders the line: the embeddings and overrides U+202A to U+202E, the isolates
     // U+2066 to U+2069. What breaks it: U+2028 and U+2029.
     {Utf8(0x202A) + "|" + Utf8(0x202B) + "|" + Utf8(0x202C) + "|" + Utf8(0x202D) + "|" +
