@@ -3,7 +3,7 @@ command line's tests, runs them and reports which faults they caught.
 
 A fault is one token changed where the code decides something: a comparison (< <= > >= == !=),
 a condition (&& ||, a dropped !), an operator (+ - / %), a whole-number constant (n to n + 1,
-1 to 0) or true and false. Comments, strings, preprocessor lines and static_assert are left
+1 to 0; hexadecimal ones too) or true and false. Comments, strings, preprocessor lines and static_assert are left
 alone. A fault counts as killed when a test fails, a run exceeds its time, or a static_assert
 fails at build time; one that does not compile for any other reason (a template's angle
 bracket, say) is stillborn and counted apart. Faults survive that leave every test green:
@@ -38,6 +38,7 @@ SPACED = {
 SPACED_PATTERN = re.compile("|".join(re.escape(token) for token in sorted(SPACED, key=len,
                                                                            reverse=True)))
 NUMBER = re.compile(r"(?<![\w.'])\d+(?![\w.'])")
+HEXADECIMAL = re.compile(r"(?<![\w.'])0x([0-9A-Fa-f]+)(U?)(?![\w.'])")
 BOOLEAN = re.compile(r"\b(true|false)\b")
 NEGATION = re.compile(r"!(?=[\w(])")
 
@@ -107,6 +108,9 @@ def faults_of(path: pathlib.Path, relative: str) -> list:
         for match in NUMBER.finditer(line):
             value = int(match.group())
             add(match.start(), match.group(), "0" if value == 1 else str(value + 1))
+        for match in HEXADECIMAL.finditer(line):
+            add(match.start(), match.group(),
+                f"0x{int(match.group(1), 16) + 1:X}{match.group(2)}")
         for match in BOOLEAN.finditer(line):
             add(match.start(), match.group(), "false" if match.group() == "true" else "true")
         for match in NEGATION.finditer(line):
