@@ -7,12 +7,25 @@
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace chronavell {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The code and message of the input/output error a load ends with; 0 and nothing when it ends
+// well.
+std::pair<int, std::string> LoadFailure(SayingsTable& table, const fs::path& file)
+{
+    try {
+        LoadSayings(table, file);
+    } catch (const EInOutError& error) {
+        return {error.ErrorCode, error.what()};
+    }
+    return {0, {}};
+}
 
 class SayingsFile : public testing::Test
 {
@@ -150,15 +163,8 @@ TEST_F(SayingsFile, FileThatNeverEndsIsAnInputOutputError)
     const fs::path file = folder_ / "Sayings.txt";
     fs::create_symlink("/proc/self/pagemap", file);
     const std::uint64_t before = BytesRead();
-    int code = 0;
-    std::string message;
     SayingsTable table;
-    try {
-        LoadSayings(table, file);
-    } catch (const EInOutError& error) {
-        code = error.ErrorCode;
-        message = error.what();
-    }
+    const auto [code, message] = LoadFailure(table, file);
     const std::uint64_t read = BytesRead() - before;
     EXPECT_EQ(code, EIO);
     EXPECT_EQ(message, "Input/output error");
@@ -274,15 +280,8 @@ TEST_F(SayingsFile, NoFreeDescriptorIsTooManyOpenFiles)
     rlimit tight = saved;
     tight.rlim_cur = static_cast<rlim_t>(lowestFree);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
-    int code = 0;
-    std::string message;
     SayingsTable table;
-    try {
-        LoadSayings(table, file);
-    } catch (const EInOutError& error) {
-        code = error.ErrorCode;
-        message = error.what();
-    }
+    const auto [code, message] = LoadFailure(table, file);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
     EXPECT_EQ(code, 4);
     EXPECT_EQ(message, "Too many open files");
