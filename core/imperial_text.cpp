@@ -1,7 +1,5 @@
 #include "core/imperial_text.h"
 
-#include "core/field_bounds.h"
-
 #include <array>
 
 namespace chronavell {
@@ -135,16 +133,6 @@ std::string ImperialText(const ImperialDate& date)
 {
     std::array<char, ImperialTextCapacity> text{};
     return {text.data(), WriteImperialText(date, text)};
-}
-
-std::string CalendarRowText(const CalendarRow& row)
-{
-    std::string text = NormalisedFieldText(MonthFieldBounds, row.Month);
-    text += '/';
-    text += NormalisedFieldText(DayFieldBounds, row.Day);
-    text += '/';
-    text += NormalisedFieldText(YearFieldBounds, row.Year);
-    return text;
 }
 
 } // namespace chronavell

@@ -44,8 +44,4 @@ inline constexpr std::size_t ImperialTextCapacity = 16;
 std::size_t WriteImperialText(const ImperialDate& date, std::span<char, ImperialTextCapacity> out);
 std::string ImperialText(const ImperialDate& date);
 
-// The ordinary row as the conversion page joins it: "MM/DD/YYYYY", each number padded to
-// its field's positions.
-std::string CalendarRowText(const CalendarRow& row);
-
 } // namespace chronavell
