@@ -18,6 +18,7 @@ import os
 import pathlib
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -25,8 +26,13 @@ import time
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 FOLDERS = ("core", "cli")
 TARGETS = ["chronavell_core_tests", "chronavell_cli_tests", "chronavell-date"]
-TESTS = ["tests/core/chronavell_core_tests", "tests/cli/chronavell_cli_tests"]
-RUN_LIMIT = 120
+CORE_TESTS = "tests/core/chronavell_core_tests"
+CLI_TESTS = "tests/cli/chronavell_cli_tests"
+# A planted fault may make a test loop: a run longer than this many times the unchanged tree's
+# (or than the floor, for runs of a moment) counts as caught. Generous, so that a busy machine
+# is not mistaken for a fault.
+SLOWER = 5
+FLOOR = 15
 
 # Binary operators stand between blanks in this tree (clang-format); template brackets,
 # pointers, references and unary signs do not, and are left alone.
@@ -128,12 +134,27 @@ def plant(text: str, fault: Fault) -> str:
 
 
 def run(command, cwd, limit=None):
-    return subprocess.run(command, cwd=cwd, capture_output=True, text=True, errors="replace",
-                          timeout=limit)
+    """Runs in a process group of its own, so that an overrun also ends the programs the
+    tests started, which would otherwise hold their pipes and the run open."""
+    with subprocess.Popen(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          text=True, errors="replace", start_new_session=True) as process:
+        try:
+            out, err = process.communicate(timeout=limit)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.communicate()
+            raise
+        return subprocess.CompletedProcess(command, process.returncode, out, err)
 
 
-def prepare(work: pathlib.Path) -> pathlib.Path:
-    """A copy of the tracked files as they stand, and a build of the tests in it."""
+def tests_for(fault_path: str) -> list:
+    # The core's tests do not link the command line: a fault there can only show in its own.
+    return [CLI_TESTS] if fault_path.startswith("cli/") else [CORE_TESTS, CLI_TESTS]
+
+
+def prepare(work: pathlib.Path) -> tuple:
+    """A copy of the tracked files as they stand, a build of the tests in it and the time each
+    test run may take."""
     source = work / "src"
     files = run(["git", "ls-files", "-z"], ROOT).stdout.split("\0")
     for name in filter(None, files):
@@ -156,19 +177,22 @@ def prepare(work: pathlib.Path) -> pathlib.Path:
     built = run(["ninja", "-C", str(build)] + TARGETS, ROOT)
     if built.returncode != 0:
         sys.exit("mutate: the unchanged tree does not build:\n" + built.stdout[-4000:])
-    for test in TESTS:
+    limits = {}
+    for test in (CORE_TESTS, CLI_TESTS):
+        began = time.monotonic()
         if run([str(build / test), "--gtest_brief=1"], build).returncode != 0:
             sys.exit(f"mutate: {test} fails on the unchanged tree")
-    return source
+        limits[test] = max(FLOOR, SLOWER * (time.monotonic() - began))
+    return source, limits
 
 
-def verdict(build: pathlib.Path) -> str:
+def verdict(build: pathlib.Path, tests: list, limits: dict) -> str:
     built = run(["ninja", "-C", str(build)] + TARGETS, ROOT)
     if built.returncode != 0:
         return "killed (static_assert)" if "static assert" in built.stdout else "stillborn"
-    for test in TESTS:
+    for test in tests:
         try:
-            if run([str(build / test), "--gtest_brief=1"], build, RUN_LIMIT).returncode != 0:
+            if run([str(build / test), "--gtest_brief=1"], build, limits[test]).returncode != 0:
                 return "killed"
         except subprocess.TimeoutExpired:
             return "killed (time)"
@@ -179,6 +203,8 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("paths", nargs="*", help="files to plant faults in (all of core/ and cli/)")
     parser.add_argument("--list", action="store_true", help="list the faults and plant none")
+    parser.add_argument("--start", type=int, default=1, metavar="N",
+                        help="begin with the Nth fault, to go on after an interrupted run")
     parser.add_argument("--report", default=str(ROOT / "build/mutate/report.txt"))
     arguments = parser.parse_args()
 
@@ -195,18 +221,22 @@ def main() -> int:
 
     # Faults are planted in the copy as it was made, so the tree may change meanwhile.
     work = ROOT / "build/mutate"
-    source = prepare(work)
+    source, limits = prepare(work)
     faults = [fault for name in names for fault in faults_of(source / name, name)]
     build = work / "build"
+    print("time allowed a run: " + ", ".join(f"{pathlib.Path(test).name} {limit:.0f} s"
+                                              for test, limit in limits.items()), flush=True)
     counts = {}
     survivors = []
     began = time.monotonic()
     for index, fault in enumerate(faults, start=1):
+        if index < arguments.start:
+            continue
         target = source / fault.path
         original = target.read_text()
         target.write_text(plant(original, fault))
         try:
-            result = verdict(build)
+            result = verdict(build, tests_for(fault.path), limits)
         finally:
             target.write_text(original)
         kind = result.split(" ")[0]
@@ -220,7 +250,7 @@ def main() -> int:
     killed = counts.get("killed", 0)
     alive = counts.get("survived", 0)
     judged = killed + alive
-    lines = [f"{len(faults)} faults planted in {len(paths)} files in "
+    lines = [f"{sum(counts.values())} faults planted in {len(paths)} files in "
              f"{(time.monotonic() - began) / 60:.0f} min: {killed} killed, {alive} survived, "
              f"{counts.get('stillborn', 0)} did not compile",
              f"killed: {100 * killed / judged:.1f}% of those that compiled" if judged else ""]
