@@ -140,16 +140,17 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
                   "not a valid date\n" +
                   line + "11: '1999-07-15\\x0d' is not a valid date\n");
     // Texts of no day: a segment past the year's last, a year of a counted millennium not
-    // in three digits, the year 0, millennium 1, a year past 9999.
+    // in three digits, the year 0, millennium 1, a year past 9999. The first line is refused
+    // too: its complaint names line 1 like any other.
     const ProgramRun backward = RunProgram(
-        {"--to-gregorian", "-"}, "0347005.M 3\r\n0347005.M\n\n0999999.M 99\n03470050.M 3\n"
+        {"--to-gregorian", "-"}, "0347005.M\n0347005.M 3\r\n\n0999999.M 99\n03470050.M 3\n"
                                  "347005.M 3\n0347000.M 0\n0347005.M 1\n0003000.M 11\n"
                                  "00031.M 0\n01002999.M10");
     EXPECT_EQ(backward.Status, 1);
     EXPECT_EQ(backward.Output, "2005-05-05\n0001-01-01\n9999-12-31\n");
     std::string refused;
     for (const auto& [number, text] :
-         {std::pair{2, "0347005.M"}, std::pair{3, ""}, std::pair{4, "0999999.M 99"},
+         {std::pair{1, "0347005.M"}, std::pair{3, ""}, std::pair{4, "0999999.M 99"},
           std::pair{5, "03470050.M 3"}, std::pair{6, "347005.M 3"}, std::pair{7, "0347000.M 0"},
           std::pair{8, "0347005.M 1"}, std::pair{9, "0003000.M 11"}}) {
         refused +=
