@@ -184,7 +184,17 @@ TEST(ChronavellDate, ArgumentsAndExitStatus)
         {{"--to-gregorian", "2005-05-05"}, "", "'2005-05-05' is not a valid Imperial date\n", 1},
         {{"--version"}, "chronavell-date " CHRONAVELL_VERSION "\n", ""},
         {{"--bogus", "--help"}, "", "unknown option '--bogus'\n", 2},
+        // 0 is a class too; after "--" an option's name is a date to convert.
+        {{"--class=9", "--class", "0", "--", "--help", "2005-05-05"},
+         "0347005.M 3\n",
+         "'--help' is not a valid date\n",
+         1},
+        {{"2005-05-05", "--class"}, "", "option '--class' needs a digit from 0 to 9\n", 2},
         {{"--class", "10"}, "", "the class of '--class 10' is no digit from 0 to 9\n", 2},
+        {{"--class", "3", "--to-gregorian", "0347005.M 3"},
+         "",
+         "'--class' sets the check digit of Imperial dates; '--to-gregorian' writes none\n",
+         2},
         {{"--class="}, "", "the class of '--class=' is no digit from 0 to 9\n", 2},
         // A title for the terminal, a lone CSI and a C1 CSI must not reach it.
         {{"--bogus\x1b]0;x\x07"}, "", "unknown option '--bogus\\x1b]0;x\\x07'\n", 2},
