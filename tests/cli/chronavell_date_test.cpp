@@ -140,19 +140,28 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
                   "not a valid date\n" +
                   line + "11: '1999-07-15\\x0d' is not a valid date\n");
     // Texts of no day: a segment past the year's last, a year of a counted millennium not
-    // in three digits, the year 0, millennium 1, a year past 9999. The first line is refused
-    // too: its complaint names line 1 like any other.
-    const ProgramRun backward = RunProgram(
-        {"--to-gregorian", "-"}, "0347005.M\n0347005.M 3\r\n\n0999999.M 99\n03470050.M 3\n"
-                                 "347005.M 3\n0347000.M 0\n0347005.M 1\n0003000.M 11\n"
-                                 "00031.M 0\n01002999.M10");
+    // in three digits, the year 0, millennium 1, a year past 9999. Around them, lines the
+    // reader must take apart exactly: an empty first line (its complaint names line 1 like any
+    // other), a line of a lone CR, one of most of the buffer, so that the next refill moves
+    // what follows it from far in, and a last line past the buffer without a line end.
+    const std::string zeros(100'000, '0');
+    const ProgramRun backward =
+        RunProgram({"--to-gregorian", "-"},
+                   "\n" + zeros +
+                       "\n0347005.M 3\r\n\r\n0347005.M\n0999999.M 99\n03470050.M 3\n"
+                       "347005.M 3\n0347000.M 0\n0347005.M 1\n0003000.M 11\n00031.M 0\n"
+                       "01002999.M10\n" +
+                       huge);
     EXPECT_EQ(backward.Status, 1);
     EXPECT_EQ(backward.Output, "2005-05-05\n0001-01-01\n9999-12-31\n");
     std::string refused;
     for (const auto& [number, text] :
-         {std::pair{1, "0347005.M"}, std::pair{3, ""}, std::pair{4, "0999999.M 99"},
-          std::pair{5, "03470050.M 3"}, std::pair{6, "347005.M 3"}, std::pair{7, "0347000.M 0"},
-          std::pair{8, "0347005.M 1"}, std::pair{9, "0003000.M 11"}}) {
+         {std::pair{1, std::string()}, std::pair{2, zeros.substr(0, 80) + "\u2026"},
+          std::pair{4, std::string()}, std::pair{5, std::string("0347005.M")},
+          std::pair{6, std::string("0999999.M 99")}, std::pair{7, std::string("03470050.M 3")},
+          std::pair{8, std::string("347005.M 3")}, std::pair{9, std::string("0347000.M 0")},
+          std::pair{10, std::string("0347005.M 1")}, std::pair{11, std::string("0003000.M 11")},
+          std::pair{14, huge.substr(0, 80) + "\u2026"}}) {
         refused +=
             line + std::to_string(number) + ": '" + text + "' is not a valid Imperial date\n";
     }
