@@ -205,7 +205,9 @@ def main() -> int:
     parser.add_argument("--list", action="store_true", help="list the faults and plant none")
     parser.add_argument("--start", type=int, default=1, metavar="N",
                         help="begin with the Nth fault, to go on after an interrupted run")
-    parser.add_argument("--report", default=str(ROOT / "build/mutate/report.txt"))
+    parser.add_argument("--work", default=str(ROOT / "build/mutate"),
+                        help="the folder of the copy; a second one lets two runs share the cores")
+    parser.add_argument("--report", help="where the report goes (report.txt in the copy's folder)")
     arguments = parser.parse_args()
 
     paths = [pathlib.Path(p).resolve() for p in arguments.paths] or sorted(
@@ -220,7 +222,7 @@ def main() -> int:
         return 0
 
     # Faults are planted in the copy as it was made, so the tree may change meanwhile.
-    work = ROOT / "build/mutate"
+    work = pathlib.Path(arguments.work).resolve()
     source, limits = prepare(work)
     faults = [fault for name in names for fault in faults_of(source / name, name)]
     build = work / "build"
@@ -256,7 +258,7 @@ def main() -> int:
              f"killed: {100 * killed / judged:.1f}% of those that compiled" if judged else ""]
     lines += ["survivors:"] + [f"  {fault.describe()}" for fault in survivors]
     report = "\n".join(lines) + "\n"
-    pathlib.Path(arguments.report).write_text(report)
+    pathlib.Path(arguments.report or work / "report.txt").write_text(report)
     print(report, end="")
     return 0
 

@@ -1,4 +1,5 @@
 #include "core/sayings.h"
+#include "core/text_line_reader.h"
 #include "support/unprivileged.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,29 @@ TEST_F(SayingsFile, FileThatNeverEndsIsAnInputOutputError)
     EXPECT_EQ(message, "Input/output error");
     EXPECT_GE(read, MaxSayingsReadBytes);
     EXPECT_LE(read, MaxSayingsReadBytes + (std::uint64_t{1} << 20U));
+}
+
+// The limit counts the bytes a reader may have: a file of exactly that many reads to its end,
+// one byte fewer allowed is the input/output error.
+TEST_F(SayingsFile, ReadLimitAllowsExactlyItsBytes)
+{
+    const fs::path file = write("abc\r\nde");
+    for (const auto& [limit, code] : {std::pair{7, 0}, std::pair{6, EIO}}) {
+        std::vector<std::string> lines;
+        int error = 0;
+        try {
+            TextLineReader reader(file, static_cast<std::uint64_t>(limit));
+            while (!reader.atEnd()) {
+                lines.push_back(reader.readLine(16));
+            }
+        } catch (const EInOutError& failure) {
+            error = failure.ErrorCode;
+        }
+        EXPECT_EQ(error, code) << limit;
+        const std::vector<std::string> expected =
+            code == 0 ? std::vector<std::string>{"abc", "de"} : std::vector<std::string>{};
+        EXPECT_EQ(lines, expected) << limit;
+    }
 }
 
 TEST_F(SayingsFile, KeepsTheFirst101Lines)
