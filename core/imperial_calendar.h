@@ -255,6 +255,7 @@ constexpr ImperialDate InImperialFields(const ImperialDate& date)
             InField(date.Millennium, MillenniumFieldBounds)};
 }
 
-static_assert(InImperialFields({9, 1002, 999, 99}) == ImperialDate{9, 999, 999, 50});
+static_assert(InImperialFields({9, 1002, 1000, 99}) == ImperialDate{9, 999, 999, 50});
+static_assert(InImperialFields({9, -1, -1, -1}) == ImperialDate{9, 0, 0, 0});
 
 } // namespace chronavell

@@ -173,6 +173,16 @@ TEST_F(SayingsFile, FileThatNeverEndsIsAnInputOutputError)
     EXPECT_LE(read, MaxSayingsReadBytes + (std::uint64_t{1} << 20U));
 }
 
+// A read that fails ends the load with its error, never as the end of the file: the process's
+// memory poses as a regular file whose first page cannot be read.
+TEST_F(SayingsFile, FailedReadIsAnInputOutputError)
+{
+    const fs::path file = folder_ / "Sayings.txt";
+    fs::create_symlink("/proc/self/mem", file);
+    SayingsTable table;
+    EXPECT_EQ(LoadFailure(table, file), std::pair(EIO, std::string("Input/output error")));
+}
+
 // The limit counts the bytes a reader may have: a file of exactly that many reads to its end,
 // one byte fewer allowed is the input/output error.
 TEST_F(SayingsFile, ReadLimitAllowsExactlyItsBytes)
