@@ -363,6 +363,8 @@ TEST(InOutError, FromErrno)
 TEST(PickSaying, WorkedExampleAndEdges)
 {
     SayingsTable table;
+    // A table that was never loaded holds no saying.
+    EXPECT_EQ(PickSaying(table, 0), MissingSayingsText);
     table.LastIndex = 9;
     for (int i = 0; i <= 9; ++i) {
         table.Items.at(static_cast<std::size_t>(i)) = "saying " + std::to_string(i);
