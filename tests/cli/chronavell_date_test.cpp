@@ -200,6 +200,7 @@ TEST(ChronavellDate, ArgumentsAndExitStatus)
          1},
         {{"2005-05-05", "--class"}, "", "option '--class' needs a digit from 0 to 9\n", 2},
         {{"--class", "10"}, "", "the class of '--class 10' is no digit from 0 to 9\n", 2},
+        {{"--class", ":"}, "", "the class of '--class :' is no digit from 0 to 9\n", 2},
         {{"--class", "3", "--to-gregorian", "0347005.M 3"},
          "",
          "'--class' sets the check digit of Imperial dates; '--to-gregorian' writes none\n",
