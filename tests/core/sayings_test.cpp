@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -181,6 +182,30 @@ TEST_F(SayingsFile, FailedReadIsAnInputOutputError)
     fs::create_symlink("/proc/self/mem", file);
     SayingsTable table;
     EXPECT_EQ(LoadFailure(table, file), std::pair(EIO, std::string("Input/output error")));
+}
+
+// A program started with its standard input closed opens the sayings file as descriptor 0,
+// which is a file like any other: it loads, and is closed again whether the load ends well or
+// with an error.
+TEST_F(SayingsFile, FileOpenedAsDescriptorZero)
+{
+    const fs::path good = write("one\r\ntwo");
+    const fs::path unreadable = folder_ / "mem";
+    fs::create_symlink("/proc/self/mem", unreadable);
+    const int input = ::dup(STDIN_FILENO);
+    ASSERT_GE(input, 0);
+    ::close(STDIN_FILENO);
+    SayingsTable table;
+    LoadSayings(table, good);
+    const bool goodClosed = ::fcntl(STDIN_FILENO, F_GETFD) < 0;
+    const int code = LoadFailure(table, unreadable).first;
+    const bool unreadableClosed = ::fcntl(STDIN_FILENO, F_GETFD) < 0;
+    ::dup2(input, STDIN_FILENO);
+    ::close(input);
+    EXPECT_EQ(loaded(table), (std::vector<std::string>{"one", "two"}));
+    EXPECT_TRUE(goodClosed);
+    EXPECT_EQ(code, EIO);
+    EXPECT_TRUE(unreadableClosed);
 }
 
 // The limit counts the bytes a reader may have: a file of exactly that many reads to its end,
