@@ -162,8 +162,9 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
           std::pair{8, std::string("347005.M 3")}, std::pair{9, std::string("0347000.M 0")},
           std::pair{10, std::string("0347005.M 1")}, std::pair{11, std::string("0003000.M 11")},
           std::pair{14, huge.substr(0, 80) + "\u2026"}}) {
-        refused +=
-            line + std::to_string(number) + ": '" + text + "' is not a valid Imperial date\n";
+        refused += line + std::to_string(number) + ": '";
+        refused += text;
+        refused += "' is not a valid Imperial date\n";
     }
     EXPECT_EQ(backward.Errors, refused);
 }
