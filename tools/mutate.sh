@@ -5,6 +5,8 @@
 #
 #   tools/mutate.sh [FILE...]     every file of core/ and cli/ unless given
 #   tools/mutate.sh --list        the faults it would plant
+#   --work DIR                    a copy of its own, so that two runs share the cores
+#   --start N                     go on from the Nth fault after an interrupted run
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/configure.sh
