@@ -198,7 +198,8 @@ TEST_F(SayingsFile, FileOpenedAsDescriptorZero)
     SayingsTable table;
     LoadSayings(table, good);
     const bool goodClosed = ::fcntl(STDIN_FILENO, F_GETFD) < 0;
-    const int code = LoadFailure(table, unreadable).first;
+    SayingsTable failed;
+    const int code = LoadFailure(failed, unreadable).first;
     const bool unreadableClosed = ::fcntl(STDIN_FILENO, F_GETFD) < 0;
     ::dup2(input, STDIN_FILENO);
     ::close(input);
