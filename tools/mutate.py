@@ -231,9 +231,7 @@ def main() -> int:
     counts = {}
     survivors = []
     began = time.monotonic()
-    for index, fault in enumerate(faults, start=1):
-        if index < arguments.start:
-            continue
+    for index, fault in enumerate(faults[arguments.start - 1:], start=arguments.start):
         target = source / fault.path
         original = target.read_text()
         target.write_text(plant(original, fault))

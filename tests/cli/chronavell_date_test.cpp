@@ -154,14 +154,20 @@ TEST(ChronavellDate, BadLinesAreReportedAndTheRestGoesOn)
                        huge);
     EXPECT_EQ(backward.Status, 1);
     EXPECT_EQ(backward.Output, "2005-05-05\n0001-01-01\n9999-12-31\n");
+    const std::vector<std::pair<int, std::string>> refusedLines = {
+        {1, ""},
+        {2, zeros.substr(0, 80) + "\u2026"},
+        {4, ""},
+        {5, "0347005.M"},
+        {6, "0999999.M 99"},
+        {7, "03470050.M 3"},
+        {8, "347005.M 3"},
+        {9, "0347000.M 0"},
+        {10, "0347005.M 1"},
+        {11, "0003000.M 11"},
+        {14, huge.substr(0, 80) + "\u2026"}};
     std::string refused;
-    for (const auto& [number, text] :
-         {std::pair{1, std::string()}, std::pair{2, zeros.substr(0, 80) + "\u2026"},
-          std::pair{4, std::string()}, std::pair{5, std::string("0347005.M")},
-          std::pair{6, std::string("0999999.M 99")}, std::pair{7, std::string("03470050.M 3")},
-          std::pair{8, std::string("347005.M 3")}, std::pair{9, std::string("0347000.M 0")},
-          std::pair{10, std::string("0347005.M 1")}, std::pair{11, std::string("0003000.M 11")},
-          std::pair{14, huge.substr(0, 80) + "\u2026"}}) {
+    for (const auto& [number, text] : refusedLines) {
         refused += line + std::to_string(number) + ": '";
         refused += text;
         refused += "' is not a valid Imperial date\n";
